@@ -1,0 +1,6 @@
+// Pictures of the main menu and the pause menu.
+#include "art.hpp"
+
+void RegisterMenuArt(PainterRegistry& registry) {
+    (void)registry;
+}

@@ -1,0 +1,8 @@
+// Pictures of the ui subsystem. Add a painter per picture here:
+//   registry.Add("Assets/Sprites/...", [](paint::Canvas& c, const AssetEntry& e) { ... });
+// Pictures without a painter keep the numbered placeholder.
+#include "art.hpp"
+
+void RegisterUiArt(PainterRegistry& registry) {
+    (void)registry;
+}
