@@ -44,13 +44,338 @@ constexpr AssetEntry Font(const char* path, const char* source, const char* lice
     return {path, AssetKind::Font, 0, 0, 0, 0, 0, {}, false, source, licence, why};
 }
 
-const AssetEntry kAssets[] = {
-    // ---- Main menu and pause menu ------------------------------------------
-    Still("Assets/Sprites/Menu/Wallpaper.png", 1920, 1080, "full screen"),
+// Frames per row of the sheets whose rows differ.
 
-    // ---- Sounds ------------------------------------------------------------
+// The player's display sheets: idle 27/27, run 16/16, first jump 10/10,
+// second jump 12/12, fall 12/12, growing arms 49, swings right 8 11 9 15,
+// swings left 7 11 9 15, special pose 38.
+constexpr int kPlayerRows[] = {27, 27, 16, 16, 10, 10, 12, 12, 12, 12, 49, 8, 11, 9, 15, 7, 11, 9, 15, 38};
+// Tutorial cinematic clips 0-4 (clips 5 and 6 have no frames, so no rows).
+constexpr int kCinematicRows[] = {30, 30, 30, 30, 19};
+// The boss: one row per animation, 28 rows.
+constexpr int kBossRows[] = {21, 21, 46, 8, 46, 8, 11, 6, 10, 3, 11, 6, 10, 3,
+                             32, 32, 42, 42, 22, 22, 46, 4, 46, 4, 21, 21, 25, 25};
+// Cauldron: spin left, stop left, spin right, stop right.
+constexpr int kCauldronRows[] = {6, 36, 6, 36};
+// Fire: burn left, die out left, burn right, die out right.
+constexpr int kLaveRows[] = {26, 16, 26, 16};
+// Archer body: start, (row 1 kept so row numbers match), walk left, walk
+// right, airborne right, airborne left (the jump plays 35 frames).
+constexpr int kArcherRows[] = {24, 24, 24, 24, 35, 35};
+// Tank: idle L/R 48, walk L/R 29, shield L/R 29, charge L/R 34.
+constexpr int kTankRows[] = {48, 48, 29, 29, 29, 29, 34, 34};
+// Rat: idle L/R 7, walk L/R 10, throw L/R 17.
+constexpr int kRatRows[] = {7, 7, 10, 10, 17, 17};
+// Skeleton rat: rising 13 (row 1, its mirror, is where a finished one-shot
+// row goes), walk L/R 9, throw L/R 21.
+constexpr int kSkeletonRatRows[] = {13, 13, 9, 9, 21, 21};
+// Statue: still/praying 30, then the blessing 35.
+constexpr int kStatueRows[] = {30, 35};
+// Seller: idle 16, (row 1 unused), serving 20.
+constexpr int kSellerRows[] = {16, 16, 20};
+
+const AssetEntry kAssets[] = {
+    // ---- Main menu and pause menu (Assets/Sprites/Menu/) --------------------
+    Still("Assets/Sprites/Menu/Wallpaper.png", 1920, 1080, "full screen at (0, 0)"),
+    Still("Assets/Sprites/Menu/Pannel.png", 1920, 1080,
+          "options and credits panel centred at (960, 540), and the death screen's background placed at the "
+          "view's top-left: only a full-screen picture fits both placements. Its board leaves the screen edges "
+          "clear and carries a BACK plaque at (898, 883), exactly over the Return button it covers (options) "
+          "and inside the death screen's 175 x 175 button at (870, 880)"),
+    Still("Assets/Sprites/Menu/CreditsPannel.png", 1920, 1080,
+          "not named by the game yet: the credits screen draws Pannel.png, which is also the options panel "
+          "and the death screen, so credits text in it would show on both. This is Pannel.png with the "
+          "credits written on it, for the credits screen to load instead"),
+    Still("Assets/Sprites/Menu/ControlsPannel.png", 1480, 840,
+          "centred at (960, 540). The pause menu draws it alone and treats (898, 883) as its back area, so it "
+          "carries a BACK plaque there (124 x 70, like Return.png); centred, reaching y = 960 makes it 840 tall "
+          "(120..960). 1480 wide (220..1700) holds the key list"),
+    Still("Assets/Sprites/Menu/PausePannel.png", 1480, 840,
+          "centred at (960, 540); under Options at (300, 300), Controls at (300, 500), Return at (1300, 500) "
+          "and the volume bar (317..1603): 1480 wide (220..1700). Its BACK plaque at (898, 883) marks the "
+          "pause menu's invisible resume area, so it reaches y = 960: 840 tall"),
+    Still("Assets/Sprites/Menu/ScreenShadow.png", 1920, 1080, "full screen at (0, 0), translucent dark"),
+    Still("Assets/Sprites/Menu/SoundBar.png", 1286, 64,
+          "centred at (960, 433). The cursor (36 wide, centred on its position) stops 134 px inside either "
+          "end and starts at the right stop; volume = (cursor left - bar left - 134) / 10, so the right stop "
+          "reads (W - 268 - 18) / 10 = 100 for W = 1286 and the left stop reads -1.8 (the game should clamp "
+          "to 0)"),
+    Still("Assets/Sprites/Menu/SoundCursor.png", 36, 80, "a grip narrow enough to sit inside the bar's 134 px end stops"),
+    Still("Assets/Sprites/Menu/Volume.png", 468, 120, "top-left at (726, 202): 468 wide centres it on x = 960, "
+          "120 tall stays clear of the bar (top at 401)"),
+    // The four main buttons share the centre line x = 258: Play at x = 108,
+    // Options at 18, Credits at 25, Quit at 118. Rows are 152 to 175 px
+    // apart, so 130 tall leaves a gap between them.
+    Still("Assets/Sprites/Menu/Play_01.png", 300, 130, "top-left (108, 370), centre line x = 258"),
+    Still("Assets/Sprites/Menu/Play_02.png", 300, 130, "hover variant of Play_01"),
+    Still("Assets/Sprites/Menu/Options_01.png", 480, 130, "top-left (18, 545), centre line x = 258"),
+    Still("Assets/Sprites/Menu/Options_02.png", 480, 130, "hover variant of Options_01"),
+    Still("Assets/Sprites/Menu/Credits_01.png", 466, 130, "top-left (25, 703), centre line x = 258"),
+    Still("Assets/Sprites/Menu/Credits_02.png", 466, 130, "hover variant of Credits_01"),
+    Still("Assets/Sprites/Menu/Quit_01.png", 280, 130, "top-left (118, 855), centre line x = 258, ends at y = 985"),
+    Still("Assets/Sprites/Menu/Quit_02.png", 280, 130, "hover variant of Quit_01"),
+    Still("Assets/Sprites/Menu/Return.png", 124, 70, "top-left (898, 883): 124 wide centres it on x = 960"),
+    Still("Assets/Sprites/Menu/Controls.png", 568, 110, "top-left (676, 604) on the options screen: 568 wide centres "
+          "it on x = 960 under the volume bar"),
+
+    // ---- Player (Assets/Sprites/Player/) ------------------------------------
+    // Six display sheets share one layout: 20 rows of 209 x 116 cells.
+    Sheet("Assets/Sprites/Player/spriteSheetPlayerAllNoArms2.png", 209, 116, kPlayerRows),
+    Sheet("Assets/Sprites/Player/spritesheetplayerAllFini.png", 209, 116, kPlayerRows),
+    Sheet("Assets/Sprites/Player/spritesheetplayerBrun.png", 209, 116, kPlayerRows),
+    Sheet("Assets/Sprites/Player/spritesheetplayerRose.png", 209, 116, kPlayerRows),
+    Sheet("Assets/Sprites/Player/spritesheetplayerVert.png", 209, 116, kPlayerRows),
+    Sheet("Assets/Sprites/Player/spritesheetplayerVertBleu.png", 209, 116, kPlayerRows),
+    Sheet("Assets/Sprites/Player/spritesheetplayerViolet.png", 209, 116, kPlayerRows),
+    Sheet("Assets/Sprites/Player/cinematicTuto1.png", 515, 83, kCinematicRows,
+          "clips 5 and 6 have no frames, so the sheet stops after clip 4's row"),
+    Sheet("Assets/Sprites/Player/SpriteSheetSubstanceJump.png", 170, 143, kGrid<1, 36>),
+    Still("Assets/Sprites/Player/imageHitbox2.png", 87, 162,
+          "the physics body. The display sprite (209 x 116 at scale 3 = 627 x 348) sits at the hitbox's "
+          "top-left - (270, 146), so its bottom is hitbox top + 202 and its centre x is hitbox left + 43.5. "
+          "Standing on the display floor line y = 800 puts the hitbox top at 598; the level floors' tops are at "
+          "y = 760, so the body is 760 - 598 = 162 tall; 87 wide centres it under the character (2 x 43.5)"),
+    Still("Assets/Sprites/WinScreen.png", 1920, 1080, "origin (960, 540): a full-screen picture centred on its origin"),
+    Still("Assets/Sprites/HUD/UpgradeDamage.png", 640, 160,
+          "the damage-upgrade notice is never positioned, so it sits at the world origin with scale 1: a banner "
+          "small enough to read as a notice in the first screen of a level"),
+
+    // ---- World: pattern backgrounds (Assets/Sprites/BackGround/) ------------
+    // Each main picture covers its pattern's width and hangs from where it is
+    // placed down to the bottom of the world (y = 1080, the camera's lowest
+    // view). Fronts are placed at the pattern's position (not raised) and
+    // reach the same bottom. Level floors' tops are at y = 760.
+    Still("Assets/Sprites/BackGround/Patern1 1.png", 2481, 1575,
+          "pattern 0: 2481 wide; placed at (x, 452 - 947) = y -495, down to 1080"),
+    Still("Assets/Sprites/BackGround/Patern1 2.png", 2481, 1575, "second variant of Patern1 1"),
+    Still("Assets/Sprites/BackGround/Patern1front.png", 2481, 628, "pattern 0 front at (x, 452), down to 1080"),
+    Still("Assets/Sprites/BackGround/Patern2 1.png", 4563, 1821,
+          "pattern 1: 4563 wide; placed at (x, 206 - 947) = y -741, down to 1080"),
+    Still("Assets/Sprites/BackGround/Patern2 2.png", 4563, 1821, "second variant of Patern2 1"),
+    Still("Assets/Sprites/BackGround/Patern2front.png", 4563, 874, "pattern 1 front at (x, 206), down to 1080"),
+    Still("Assets/Sprites/BackGround/Patern3 1.png", 4212, 3303,
+          "pattern 2: 4212 wide; placed at (x, -1276 - 947) = y -2223, down to 1080 (its ledges climb to y -849)"),
+    Still("Assets/Sprites/BackGround/Patern3 2.png", 4212, 3303, "second variant of Patern3 1"),
+    Still("Assets/Sprites/BackGround/Patern4 1.png", 4584, 2611,
+          "pattern 3: 4584 wide; placed at (x, -784 - 747) = y -1531, down to 1080"),
+    Still("Assets/Sprites/BackGround/Patern4 2.png", 4584, 2611, "second variant of Patern4 1"),
+    Still("Assets/Sprites/BackGround/Pattern 2_WO_1.png", 4563, 1735,
+          "pattern 4: 4563 wide; placed at (x, -655), down to 1080"),
+    Still("Assets/Sprites/BackGround/Pattern 2_WO_2.png", 4563, 1735, "second variant of Pattern 2_WO_1"),
+    Still("Assets/Sprites/BackGround/Paternbrick1front.png", 4563, 1735, "pattern 4 front at (x, -655), down to 1080"),
+    Still("Assets/Sprites/BackGround/Pattern 3_WO_1.png", 4638, 2050,
+          "pattern 5: 4638 wide; placed at (x, -970), down to 1080"),
+    Still("Assets/Sprites/BackGround/Pattern 3_WO_2.png", 4638, 2050, "second variant of Pattern 3_WO_1"),
+    Still("Assets/Sprites/BackGround/Paternbrick2front.png", 4638, 2050, "pattern 5 front at (x, -970), down to 1080"),
+    Still("Assets/Sprites/BackGround/Pattern 4_WO_1.png", 4563, 1782,
+          "pattern 6: 4563 wide; placed at (x, -702), down to 1080"),
+    Still("Assets/Sprites/BackGround/Pattern 4_WO_2.png", 4563, 1782, "second variant of Pattern 4_WO_1"),
+    Still("Assets/Sprites/BackGround/Paternbrick3front.png", 4563, 1782, "pattern 6 front at (x, -702), down to 1080"),
+    Still("Assets/Sprites/BackGround/PatternFin.png", 3985, 490,
+          "end pattern: added at cursorX - 70 and advancing the level by 3915, so the level ends 3985 px right "
+          "of the picture's left edge; placed at y 590, down to 1080 (its floor top is at 760)"),
+    Still("Assets/Sprites/BackGround/PaternFrontEnd.png", 3985, 490, "end pattern front, same placement"),
+    Still("Assets/Sprites/BackGround/PaternBoss.png", 1920, 1080,
+          "boss arena at (0, 0); the camera is bounded to 1920 x (0..1080) there, so one screen is all that shows"),
+    Still("Assets/Sprites/BackGround/PatternTutobg.png", 8466, 1340,
+          "tutorial: 8466 wide; placed at (0, -260), down to 1080"),
+    Still("Assets/Sprites/BackGround/PatternTutoFront.png", 8466, 1340, "tutorial front, same placement"),
+
+    // ---- World: obstacles (Assets/Sprites/Obstacle/, Assets/Sprites/Maps/) ---
+    Sheet("Assets/Sprites/Obstacle/porc thai.png", 324, 390, kGrid<5, 5>,
+          "door: row = shown reward (0 plain, 1 card, 2 damage, 3 life, 4 coins)"),
+    Sheet("Assets/Sprites/Obstacle/helic.png", 294, 438, kGrid<1, 6>),
+    Still("Assets/Sprites/Obstacle/Fan1.png", 64, 64,
+          "the default picture of every element and the fan's own; fans and position-less walls and ledges are "
+          "never seen, so it is drawn fully transparent"),
+    Sheet("Assets/Sprites/Obstacle/Fountain.png", 219, 187, kGrid<2, 30>, "row 0 idle, row 1 active"),
+    Still("Assets/Sprites/Obstacle/mur.png", 24, 249,
+          "decorative step wall at (boundary - 12, 719 - 249 h) for each step h: 24 wide centred on the "
+          "boundary, one step (249) tall, so stacked walls meet"),
+    Sheet("Assets/Sprites/Obstacle/recompance.png", 519, 861, kGrid<1, 8>),
+    Still("Assets/Sprites/Obstacle/carte.png", 519, 761,
+          "reward items sit at the chest's position with the chest 100 px higher (chest 519 x 861 from y -100): "
+          "the item covers the chest's width down to the floor (y 0..761) so the player standing at the chest "
+          "overlaps it and can take it with F; the icon floats above the lid, the rest is clear"),
+    Still("Assets/Sprites/Obstacle/epe.png", 519, 761, "as carte.png"),
+    Still("Assets/Sprites/Obstacle/coeur.png", 519, 761, "as carte.png"),
+    Still("Assets/Sprites/Obstacle/coin.png", 519, 761, "as carte.png"),
+    Sheet("Assets/Sprites/Obstacle/SpriteSheetFlyingCrate.png", 369, 582, kGrid<1, 3>),
+    Sheet("Assets/Sprites/Maps/SpritesheetForge.png", 324, 390, kGrid<1, 5>),
+    Sheet("Assets/Sprites/Obstacle/SpritesheetStatue.png", 219, 187, kStatueRows),
+
+    // ---- World: parallax and decor (Assets/Sprites/Maps/) -------------------
+    // Layers hang at y = -3240 (the highest view a level allows) and reach
+    // the bottom of the world at 1080: 4320 tall. Each layer's x is d / f for
+    // a view left edge d, so over a level of length L it must cover
+    // (L - 1920)(1 - 1/f) + 1920. The longest level is four patterns and the
+    // end: 4638 + 4584 + 4638 + 4563 - 70 + 3915 = 22268, so layer 1
+    // (f = 1.2) would need 5311 px and the five layers together ~320 MB of
+    // texture. Instead the layers tile horizontally: the game sets the
+    // textures repeated and draws each with a texture rectangle as wide as
+    // it needs (the widths below are one tile).
+    Still("Assets/Sprites/Maps/Background/Background.png", 256, 4320,
+          "the sky: a vertical gradient, so a 256 px tile repeats seamlessly; (L - 1920)(1 - 1/1.005) + 1920 = "
+          "2021 px wide are needed at most", true),
+    Still("Assets/Sprites/Maps/Background/Sun.png", 1600, 3720,
+          "the sun, not tiled: hung at y -3240 like the sky, its disc low over the sea near y 240 (3480 down "
+          "the picture); 1600 wide puts it right of the screen's middle, and at f = 1.005 it drifts only ~100 px "
+          "over the longest level"),
+    Still("Assets/Sprites/Maps/Layer5.png", 1920, 4320, "far haze and clouds; one 1920 tile, repeated", true),
+    Still("Assets/Sprites/Maps/Layer4.png", 1920, 4320, "far sea stacks; one 1920 tile, repeated (needs 2889 px)", true),
+    Still("Assets/Sprites/Maps/Layer3.png", 1920, 4320, "cliffs; one 1920 tile, repeated (needs 3770 px)", true),
+    Still("Assets/Sprites/Maps/Layer2.png", 1920, 4320, "wrecks; one 1920 tile, repeated (needs 4574 px)", true),
+    Still("Assets/Sprites/Maps/Layer1.png", 1920, 4320, "near rocks; one 1920 tile, repeated (needs 5311 px)", true),
+    Sheet("Assets/Sprites/Maps/FirstPlan/SpritesheetBouf.png", 584, 328, kGrid<1, 18>),
+    Sheet("Assets/Sprites/Maps/SecondPlan/Boat.png", 474, 308, kGrid<1, 5>),
+    Sheet("Assets/Sprites/Maps/SecondPlan/BlueParrot.png", 153, 153, kGrid<1, 10>),
+    Sheet("Assets/Sprites/Maps/SecondPlan/GreenParrot.png", 153, 153, kGrid<1, 10>),
+    Sheet("Assets/Sprites/Maps/SecondPlan/YellowParrot.png", 153, 153, kGrid<1, 10>),
+
+    // ---- Combat (Assets/Sprites/Bomb/, Assets/Sprites/Cards/) ---------------
+    Sheet("Assets/Sprites/Bomb/Bomb.png", 75, 99, kGrid<1, 21>),
+    Sheet("Assets/Sprites/Bomb/SpriteSheetSword.png", 117, 84, kGrid<1, 15>),
+    Sheet("Assets/Sprites/Bomb/SpriteSheetXSword.png", 465, 384, kGrid<1, 30>),
+    Sheet("Assets/Sprites/Bomb/SpriteSheetAnvil.png", 420, 300, kGrid<1, 18>),
+    Sheet("Assets/Sprites/Bomb/SpriteSheetTentacles.png", 387, 225, kGrid<1, 25>),
+    Sheet("Assets/Sprites/Bomb/SpriteSheetFoudre.png", 480, 657, kGrid<1, 32>),
+    Sheet("Assets/Sprites/Bomb/SpriteSheetMesperExplosion.png", 321, 258, kGrid<1, 33>),
+    Sheet("Assets/Sprites/Bomb/SpriteSheetMesperSolo.png", 81, 72, kGrid<1, 8>),
+    Sheet("Assets/Sprites/Cards/TestCards.png", 145, 211, kGrid<1, 6>,
+          "card of kind k at (145 k, 0, 145, 211), kinds 0..5 (one per spell): a strip of six cards"),
+    Still("Assets/Sprites/Cards/ShowDeck.png", 120, 90,
+          "the deck icon sits 100 px above the first hand card's top, 10 px in: under 100 tall so it does not "
+          "touch the card"),
+    Still("Assets/Sprites/Cards/CardScoreboard.png", 145, 211,
+          "the recap board's card icon at (331, 205), one card's size; its count goes 50 px right of it, "
+          "before the purse at x 699"),
+
+    // ---- Enemies (Assets/Sprites/Enemies/) ----------------------------------
+    // The archer's sheet is loaded as "spriteSheetMonkey.png" by the archer
+    // and as "SpriteSheetMonkey.png" by its kill icon and the recap board:
+    // the real name is spriteSheetMonkey.png (lower-case s); the game loads
+    // that name in all three places.
+    Sheet("Assets/Sprites/Enemies/spriteSheetMonkey.png", 297, 261, kArcherRows),
+    Sheet("Assets/Sprites/Enemies/SpriteSheetMonkeyArm.png", 189, 186, kGrid<2, 21>,
+          "row 0 aiming left (drawn turned 180 degrees), row 1 aiming right; the bow draws over 21 frames"),
+    Sheet("Assets/Sprites/Enemies/SpriteSheetTank.png", 157, 103, kTankRows),
+    Sheet("Assets/Sprites/Enemies/BirdSpriteSheet.png", 210, 234, kGrid<4, 22>,
+          "rows 0/1 flying left/right, 2/3 attacking left/right; the attack keeps the 22-frame count"),
+    Sheet("Assets/Sprites/Enemies/RatSpriteSheet.png", 228, 165, kRatRows),
+    Sheet("Assets/Sprites/Enemies/SpriteSheetSkeletonRat.png", 192, 93, kSkeletonRatRows),
+    Sheet("Assets/Sprites/Enemies/SpritesheetDummy.png", 273, 255, kGrid<1, 10>),
+    Still("Assets/Sprites/Enemies/Bullet.png", 48, 16,
+          "arrow and bird shot, drawn whole: a short dart whose box stays small against the player's 87 px body"),
+    Sheet("Assets/Sprites/Enemies/Fiole.png", 54, 42, kGrid<1, 6>,
+          "flying 4 frames, then breaking plays frames 4 and 5 (frame count 6)"),
+    Sheet("Assets/Sprites/Enemies/Os.png", 39, 36, kGrid<1, 4>),
+    Still("Assets/Sprites/Enemies/Coin.png", 36, 36, "a dropped coin; small enough that 24 from a chest read as a shower"),
+    Still("Assets/Sprites/Enemies/Food.png", 48, 40, "a dropped food item, a little bigger than a coin"),
+    Sheet("Assets/Sprites/Enemies/Blood.png", 87, 51, kGrid<1, 10>),
+    Sheet("Assets/Sprites/Enemies/SmokeSpriteSheet.png", 132, 80, kGrid<1, 45>,
+          "31 frames while the cloud lives, 45 once it fades out"),
+
+    // ---- Boss (Assets/Sprites/Boss/) ----------------------------------------
+    Sheet("Assets/Sprites/Boss/SpriteSheetBoss.png", 348, 219, kBossRows,
+          "46 x 348 = 16008 by 28 x 219 = 6132, under the 16384 texture limit"),
+    Sheet("Assets/Sprites/Boss/SpriteSheetSpinCauldron.png", 167, 90, kCauldronRows),
+    Sheet("Assets/Sprites/Boss/SpriteSheetCarrotLaunch.png", 60, 153, kGrid<2, 8>, "row 0 thrown left, row 1 right"),
+    Sheet("Assets/Sprites/Boss/SpriteSheetFallCarrot.png", 95, 197, kGrid<1, 10>),
+    Sheet("Assets/Sprites/Boss/Warning.png", 30, 51, kGrid<1, 4>),
+    Sheet("Assets/Sprites/Boss/SpriteSheetLave.png", 272, 192, kLaveRows),
+    Sheet("Assets/Sprites/Boss/SpriteSheetWind.png", 167, 82, kGrid<2, 4>, "row 0 the left wave, row 1 the right"),
+    Still("Assets/Sprites/Boss/Food/Food1.png", 32, 32, "thrown food at scale 3 (96 px), about a third of the boss's hitbox"),
+    Still("Assets/Sprites/Boss/Food/Food2.png", 32, 32, "as Food1"),
+    Still("Assets/Sprites/Boss/Food/Food3.png", 32, 32, "as Food1"),
+    Still("Assets/Sprites/Boss/Food/Food4.png", 32, 32, "as Food1"),
+
+    // ---- Hub (Assets/Sprites/Maps/Hub/) -------------------------------------
+    Still("Assets/Sprites/Maps/Hub/TestHub.png", 3840, 2370,
+          "3840 wide, bottom at y = 1080; the hub camera reaches up to y = -1290, so 1080 + 1290 = 2370 tall"),
+    Still("Assets/Sprites/Maps/Hub/HubDetails.png", 3840, 2374, "top-left (0, -1294), down to 1080, over the whole map"),
+    Still("Assets/Sprites/Maps/Hub/Rocher.png", 3840, 2370,
+          "foreground rock, top-left (0, -1290), down to 1080, over the whole map; may be cropped to its art's "
+          "extent (its top-left stays fixed)"),
+    Still("Assets/Sprites/Maps/Hub/SwordsDummy.png", 273, 240,
+          "at (3000, 530): the training dummy's width (273) from its top down to the enemies' ground line 770"),
+    Still("Assets/Sprites/Maps/Hub/GlowSubstance.png", 551, 673,
+          "glow over the card selector's vat: from (1600, 100) to the vat decor's bottom-right (1860 + 291, "
+          "425 + 348)"),
+    Still("Assets/Sprites/Maps/Hub/Scoreboard.png", 420, 310,
+          "at (2679, -100), standing on the long hub floor whose top is y = 210: 310 tall"),
+    Still("Assets/Sprites/Maps/Hub/ScoreboardTriggered.png", 420, 310, "lit variant of Scoreboard"),
+    Still("Assets/Sprites/Maps/Hub/Dressroom.png", 400, 364,
+          "at (78, -1164), standing on the upper floor whose top is y = -800: 364 tall"),
+    Still("Assets/Sprites/Maps/Hub/DressroomTriggered.png", 400, 364, "lit variant of Dressroom"),
+    Sheet("Assets/Sprites/Maps/Hub/BarAnimation.png", 258, 133, kGrid<1, 23>),
+    Sheet("Assets/Sprites/Maps/Hub/AnimationLaboratory.png", 230, 115, kGrid<1, 28>),
+    Sheet("Assets/Sprites/Maps/Hub/FullSpriteSheetLabo.png", 426, 417, kSellerRows,
+          "row 0 idle (16), row 2 serving (20); row 1 unused but kept so the row numbers match"),
+    Sheet("Assets/Sprites/Maps/Hub/FullSpriteSheetSubstance.png", 291, 348, kGrid<1, 8>),
+    Sheet("Assets/Sprites/Maps/Hub/AnimationSkins.png", 228, 213, kGrid<1, 11>),
+    Still("Assets/Sprites/Maps/Hub/CardSelectorBackground.png", 1920, 1080, "full-screen panel at the view's top-left"),
+    Still("Assets/Sprites/Maps/Hub/CardsSelectors.png", 742, 682,
+          "at (567, 182), over the six spell buttons (230.4 x 330.48, 2 rows of 3 from (578.2, 184.4)); the "
+          "last ends at (1307.8, 863.7)"),
+    Still("Assets/Sprites/Maps/Hub/CardSelection.png", 242, 342,
+          "marker on a picked spell button (230.4 x 330.48) with a ~5 px margin; its slots are 265 apart"),
+    Still("Assets/Sprites/Maps/Hub/LaboShop.png", 1920, 1080, "full-screen panel at the view's top-left"),
+    Still("Assets/Sprites/Maps/Hub/LaboPotion.png", 60, 96,
+          "potion icons 65 px apart in rows 128 px apart: under 65 wide and 128 tall"),
+    Still("Assets/Sprites/Maps/Hub/QuestPanel.png", 1920, 1080, "full-screen panel at the view's top-left"),
+    Still("Assets/Sprites/Maps/Hub/BarQuests.png", 1920, 1080, "full-screen overlay at the view's top-left"),
+    Still("Assets/Sprites/Maps/Hub/QuestSelection.png", 416, 698,
+          "marker at (301 + 436 q, 183) around quest button q (403.2 x 680.4 at (307.6 + 436.8 q, 191.8))"),
+    Still("Assets/Sprites/Maps/Hub/RecapPannel.png", 1920, 1080, "full-screen panel at the view's top-left"),
+    Still("Assets/Sprites/Maps/Hub/Purse.png", 96, 96,
+          "HUD purse 75 px in from the top-left and the recap icon at (699, 250); its count goes 50 px right of "
+          "it, before the bird icon at x 950"),
+
+    // ---- HUD (Assets/Sprites/Hud/) ------------------------------------------
+    // Bars are drawn centred on their frame's centre + (2, 1); a frame with a
+    // window 8 px in from the left and 5 px from the top, as wide and tall
+    // as the bar, is exactly that.
+    Still("Assets/Sprites/Hud/HPBackBar.png", 344, 38, "window (8, 5, 332, 30) for the 332 x 30 bar"),
+    Still("Assets/Sprites/Hud/EnergyBackBar.png", 344, 38, "window (8, 5, 332, 30), stacked right under the health frame"),
+    Still("Assets/Sprites/Hud/BossBackBar.png", 676, 38, "window (8, 5, 664, 30) for the 664 x 30 boss bar"),
+    Still("Assets/Sprites/Hud/RedOverlay.png", 1920, 1080, "full screen, centred on the view; tinted by alpha only"),
+
+    // ---- Loading screen (Assets/Sprites/Load/) -------------------------------
+    Sheet("Assets/Sprites/Load/PlayerRunLoading.png", 147, 126, kGrid<1, 16>),
+    Sheet("Assets/Sprites/Load/Tresor.png", 357, 312, kGrid<1, 38>),
+
+    // ---- Fonts (Assets/Fonts/), copied from Debian packages -----------------
+    Font("Assets/Fonts/PixelFont.ttf", "/usr/share/fonts/truetype/dotgothic16/DotGothic16-Regular.ttf",
+         "/usr/share/doc/fonts-dotgothic16/copyright",
+         "DotGothic16 (fonts-dotgothic16, SIL OFL 1.1): a pixel font for the tutorial dialogue"),
+    Font("Assets/Fonts/PixelPirate.ttf", "/usr/share/fonts/truetype/sixtyfour/C-64-Regular.ttf",
+         "/usr/share/doc/fonts-sixtyfour/copyright",
+         "Sixtyfour (fonts-sixtyfour, SIL OFL 1.1): chunky pixel digits for damage numbers and the recap board"),
+    Font("Assets/Fonts/Bomberman.ttf", "/usr/share/fonts/opentype/league-spartan/LeagueSpartan-Black.otf",
+         "/usr/share/doc/fonts-league-spartan/copyright",
+         "League Spartan Black (fonts-league-spartan, SIL OFL 1.1): bold and blocky for the HUD (an OpenType "
+         "font; FreeType reads it whatever the extension)"),
+    Font("Assets/Fonts/PiratesBay.ttf", "/usr/share/fonts/truetype/blankenburg/Blankenburg_UNZ1A.ttf",
+         "/usr/share/doc/fonts-blankenburg/copyright",
+         "Blankenburg (fonts-blankenburg, SIL OFL 1.1): a blackletter face for the seller's prices"),
+
+    // ---- Sounds (Assets/Sounds/) --------------------------------------------
     Music("Assets/Sounds/Musics/Menu.wav"),
+    Music("Assets/Sounds/Musics/Game.wav"),
+    Sound("Assets/Sounds/Sounds/AnchorFall.wav"),
+    Sound("Assets/Sounds/Sounds/Auto1.wav"),
+    Sound("Assets/Sounds/Sounds/Auto2.wav"),
+    Sound("Assets/Sounds/Sounds/Auto3.wav"),
+    Sound("Assets/Sounds/Sounds/Auto4.wav"),
+    Sound("Assets/Sounds/Sounds/Bumper.wav"),
+    Sound("Assets/Sounds/Sounds/Explosion.wav"),
     Sound("Assets/Sounds/Sounds/Knife.wav"),
+    Sound("Assets/Sounds/Sounds/ParrotShot.wav"),
+    Sound("Assets/Sounds/Sounds/Pistol.wav"),
+    Sound("Assets/Sounds/Sounds/SwordCenter.wav"),
+    Sound("Assets/Sounds/Sounds/Tentacles.wav"),
+    Sound("Assets/Sounds/Sounds/Wind.wav"),
+    Sound("Assets/Sounds/Sounds/Zap.wav"),
 };
 
 }  // namespace
