@@ -1,0 +1,140 @@
+#include "engine/camera.hpp"
+
+#include "app/game.hpp"
+#include "app/main_data.hpp"
+
+namespace {
+
+constexpr float kHalfWidth = 960.f;
+constexpr float kHalfHeight = 540.f;
+constexpr float kTrailLimitX = 64.f;
+constexpr float kTrailLimitY = 36.f;
+constexpr float kTrailGain = 0.5f;
+constexpr float kTrailDecay = 0.05f;  // per frame while the player stands still
+
+// The view lags behind the motion; standing still lets it catch up.
+void Trail(float& lag, float delta, int follow, float limit)
+{
+    if (follow == 1)
+        lag += delta * kTrailGain;
+    if (lag > limit)
+        lag = limit;
+    if (lag < -limit)
+        lag = -limit;
+    if (delta == 0.f) {
+        lag -= lag * kTrailDecay;
+        if (static_cast<int>(lag) == 0)
+            lag = 0.f;
+    }
+}
+
+// Screen-fixed pieces follow every change of the view.
+void ApplyView(Game& game, sf::RenderTarget& window, MainData& main)
+{
+    Camera& camera = game.camera;
+    window.setView(camera.view);
+    const sf::Vector2f centre = camera.view.getCenter();
+    PlaceHud(game.hud, centre);
+    UpdateParallax(game.background, centre, game.level.cursorX);
+    AnchorPauseMenu(main.pauseMenu, centre);
+    AnchorMenu(main.menu, centre);
+}
+
+void SetCentreX(Camera& camera, float x)
+{
+    camera.view.setCenter(x, camera.view.getCenter().y);
+}
+
+void SetCentreY(Camera& camera, float y)
+{
+    camera.view.setCenter(camera.view.getCenter().x, y);
+}
+
+// Left then right: on a map narrower than the screen both hold and the
+// right edge, applied last, wins.
+void ClampX(Game& game, sf::Vector2f target, sf::RenderTarget& window, MainData& main)
+{
+    Camera& camera = game.camera;
+    if (target.x < kHalfWidth && camera.view.getCenter().x < kHalfWidth) {
+        SetCentreX(camera, kHalfWidth);
+        ApplyView(game, window, main);
+        camera.lagX = 0.f;
+        camera.followX = 0;
+    }
+    const float rightLimit = static_cast<float>(camera.maxX) - kHalfWidth;
+    if (target.x >= rightLimit && camera.view.getCenter().x >= rightLimit) {
+        SetCentreX(camera, rightLimit);
+        ApplyView(game, window, main);
+        camera.lagX = 0.f;
+        camera.followX = 0;
+    }
+}
+
+// Nothing below y = 1080 and nothing above the map's top.
+void ClampY(Game& game, sf::Vector2f target, sf::RenderTarget& window, MainData& main)
+{
+    Camera& camera = game.camera;
+    if (target.y >= kHalfHeight && camera.view.getCenter().y >= kHalfHeight) {
+        SetCentreY(camera, kHalfHeight);
+        ApplyView(game, window, main);
+        camera.lagY = 0.f;
+        camera.followY = 0;
+    }
+    const float topLimit = static_cast<float>(camera.minY) + kHalfHeight;
+    if (target.y < topLimit && camera.view.getCenter().y < topLimit) {
+        SetCentreY(camera, topLimit);
+        ApplyView(game, window, main);
+        camera.lagY = 0.f;
+        camera.followY = 0;
+    }
+}
+
+}  // namespace
+
+void InitCamera(Game& game)
+{
+    game.camera.view.setSize(2.f * kHalfWidth, 2.f * kHalfHeight);
+    game.camera.maxX = game.level.cursorX;
+    game.camera.minY = -10000;
+    ResetCamera(game.camera);
+}
+
+void ResetCamera(Camera& camera)
+{
+    camera.view.setCenter(kHalfWidth, kHalfHeight);
+}
+
+void SetCameraBounds(Camera& camera, int maxX, int minY)
+{
+    camera.maxX = maxX;
+    camera.minY = minY;
+}
+
+void UpdateCamera(Game& game, float /*dt*/, sf::RenderTarget& window, MainData& main)
+{
+    Camera& camera = game.camera;
+    const sf::Vector2f shown = game.player.sprite.getPosition();
+    const sf::Vector2f delta = shown - camera.lastTarget;
+    Trail(camera.lagX, delta.x, camera.followX, kTrailLimitX);
+    Trail(camera.lagY, delta.y, camera.followY, kTrailLimitY);
+
+    const sf::FloatRect body = game.player.hitbox.getGlobalBounds();
+    const sf::Vector2f target{body.left + body.width / 2.f, body.top + body.height / 2.f};
+    if (target.x >= kHalfWidth)
+        camera.followX = 1;
+    if (target.y <= kHalfHeight)
+        camera.followY = 1;
+    if (camera.followX == 1) {
+        SetCentreX(camera, target.x);
+        camera.view.move(-camera.lagX, 0.f);
+        ApplyView(game, window, main);
+    }
+    if (camera.followY == 1) {
+        SetCentreY(camera, target.y);
+        camera.view.move(0.f, -camera.lagY);
+        ApplyView(game, window, main);
+    }
+    ClampX(game, target, window, main);
+    ClampY(game, target, window, main);
+    camera.lastTarget = shown;
+}

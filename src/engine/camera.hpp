@@ -1,0 +1,24 @@
+#pragma once
+// One 1920 x 1080 view that trails the player and never shows anything left
+// of x = 0, right of the map, below y = 1080 or above the map's top.
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/View.hpp>
+
+struct Game;
+struct MainData;
+
+struct Camera {
+    sf::View view;
+    sf::Vector2f lastTarget{};  // the display sprite's position last update
+    float lagX = 0.f;           // trail, within ±64
+    float lagY = 0.f;           // trail, within ±36
+    int maxX = 0;               // right edge of the map
+    int minY = -10000;          // top edge of the map (negative is up)
+    int followX = 0;
+    int followY = 0;
+};
+
+void InitCamera(Game& game);
+void ResetCamera(Camera& camera);
+void SetCameraBounds(Camera& camera, int maxX, int minY);
+void UpdateCamera(Game& game, float dt, sf::RenderTarget& window, MainData& main);
