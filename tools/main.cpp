@@ -1,4 +1,4 @@
-// tidewrack_assetgen OUTPUT_DIR [--stamp STAMP_FILE]
+// tidewrack_assetgen OUTPUT_DIR [--stamp STAMP_FILE] [--only TEXT]...
 //
 // Writes every file of the asset manifest under OUTPUT_DIR (the folder the
 // game sees as "Assets/"): pictures from their painters (or placeholders),
@@ -9,6 +9,8 @@
 // With --stamp, a successful run also writes STAMP_FILE and STAMP_FILE.d, a
 // make-style depfile naming the system files copied (the fonts and their
 // licences), so the build re-runs the generator when one of them changes.
+// With --only, just the files whose path contains one of the TEXTs are
+// written (quick checks, and the determinism test).
 #include <algorithm>
 #include <atomic>
 #include <chrono>
@@ -97,13 +99,27 @@ void Generate(const fs::path& root, const AssetEntry& entry, const PainterRegist
 }  // namespace
 
 int main(int argc, char** argv) {
-    const bool stampArgs = argc == 4 && std::string_view(argv[2]) == "--stamp";
-    if (argc != 2 && !stampArgs) {
-        std::fprintf(stderr, "usage: %s OUTPUT_DIR [--stamp STAMP_FILE]   (writes the game's Assets/ tree there)\n",
+    fs::path root, stamp;
+    std::vector<std::string> only;
+    bool usage = false;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        if ((arg == "--stamp" || arg == "--only") && i + 1 < argc) {
+            if (arg == "--stamp") stamp = argv[++i];
+            else only.emplace_back(argv[++i]);
+        } else if (!arg.starts_with("--") && root.empty()) {
+            root = arg;
+        } else {
+            usage = true;
+        }
+    }
+    if (usage || root.empty()) {
+        std::fprintf(stderr,
+                     "usage: %s OUTPUT_DIR [--stamp STAMP_FILE] [--only TEXT]...\n"
+                     "  writes the game's Assets/ tree into OUTPUT_DIR\n",
                      argv[0]);
         return 2;
     }
-    const fs::path root = argv[1];
     const auto start = std::chrono::steady_clock::now();
 
     PainterRegistry registry;
@@ -116,7 +132,16 @@ int main(int argc, char** argv) {
 
     // Biggest jobs first so the two cores finish together.
     std::vector<const AssetEntry*> jobs;
-    for (const AssetEntry& e : AllAssets()) jobs.push_back(&e);
+    for (const AssetEntry& e : AllAssets()) {
+        const bool wanted = only.empty() || std::any_of(only.begin(), only.end(), [&](const std::string& t) {
+                                return std::string_view(e.path).find(t) != std::string_view::npos;
+                            });
+        if (wanted) jobs.push_back(&e);
+    }
+    if (jobs.empty()) {
+        std::fprintf(stderr, "tidewrack_assetgen: no manifest file matches the --only filter\n");
+        return 2;
+    }
     auto cost = [](const AssetEntry* e) {
         return e->kind == AssetKind::Picture ? static_cast<long long>(e->width) * e->height : 4'000'000LL;
     };
@@ -146,9 +171,9 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "tidewrack_assetgen: %zu of %zu files failed\n", errors.size(), jobs.size());
         return 1;
     }
-    if (stampArgs) {
+    if (!stamp.empty()) {
         try {
-            WriteStamp(argv[3]);
+            WriteStamp(stamp);
         } catch (const std::exception& e) {
             std::fprintf(stderr, "tidewrack_assetgen: %s\n", e.what());
             return 1;
