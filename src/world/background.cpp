@@ -1,0 +1,228 @@
+#include "world/background.hpp"
+
+#include "app/game.hpp"
+#include "engine/assets.hpp"
+#include "engine/collision.hpp"
+#include "engine/input.hpp"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+constexpr float kLayerTop = -3240.f;
+constexpr float kViewHalfWidth = 960.f;
+const sf::Color kClearColour{49, 131, 194, 255};
+
+constexpr const char* kSkyPicture = "Assets/Sprites/Maps/Background/Background.png";
+constexpr const char* kSunPicture = "Assets/Sprites/Maps/Background/Sun.png";
+constexpr const char* kLayerPictures[] = {
+    "Assets/Sprites/Maps/Layer1.png", "Assets/Sprites/Maps/Layer2.png", "Assets/Sprites/Maps/Layer3.png",
+    "Assets/Sprites/Maps/Layer4.png", "Assets/Sprites/Maps/Layer5.png",
+};
+
+enum DecorKind { DECOR_BOIL = 2, DECOR_BOAT = 3, DECOR_PARROT = 4, DECOR_STATUE = 5 };
+enum DecorPlane { PLANE_BACK = 0, PLANE_MOVING = 1, PLANE_FRONT = 2 };
+
+struct DecorKindData {
+    int kind;
+    const char* pictures[3];  // parrots come in three colours
+    int frames;
+    int width, height;
+    float frameDuration;
+    int loops;
+    float scale;
+    int plane;
+    int speed;
+    int mirrorWhenDirection;  // the direction whose picture is mirrored; -1 never
+};
+
+const DecorKindData kDecorKinds[] = {
+    {DECOR_BOIL, {"Assets/Sprites/Maps/FirstPlan/SpritesheetBouf.png"}, 18, 584, 328, 0.125f, 1, 3.f, PLANE_BACK, 0,
+     -1},
+    {DECOR_BOAT, {"Assets/Sprites/Maps/SecondPlan/Boat.png"}, 5, 474, 308, 0.141f, 1, 3.f, PLANE_MOVING, 50, 1},
+    {DECOR_PARROT,
+     {"Assets/Sprites/Maps/SecondPlan/BlueParrot.png", "Assets/Sprites/Maps/SecondPlan/GreenParrot.png",
+      "Assets/Sprites/Maps/SecondPlan/YellowParrot.png"},
+     10, 153, 153, 0.075f, 1, 1.f, PLANE_MOVING, 500, 0},
+    {DECOR_STATUE, {"Assets/Sprites/Obstacle/SpritesheetStatue.png"}, 0, 219, 187, 0.06f, 0, 3.f, PLANE_FRONT, 0, -1},
+};
+
+// The statue's prayer: 30 frames of its first row, then 35 of the second.
+constexpr int kPrayerFrames = 30;
+constexpr int kPrayerPoseFrames = 28;  // the player kneels for these
+constexpr int kReturnFrames = 35;
+
+const DecorKindData* FindDecorKind(int kind)
+{
+    for (const DecorKindData& data : kDecorKinds)
+        if (data.kind == kind)
+            return &data;
+    return nullptr;
+}
+
+// Layers tile sideways: their texture repeats and the sprite is widened
+// to whatever the lag uncovers.
+void SetLayer(sf::Sprite& sprite, Assets& assets, const char* path, bool tiled)
+{
+    const sf::Texture& texture = GetTexture(assets, path);
+    if (tiled)
+        assets.textures.at(path)->setRepeated(true);
+    sprite.setTexture(texture, true);
+    sprite.setPosition(0.f, kLayerTop);
+}
+
+void PlaceLayer(sf::Sprite& sprite, float d, float factor, int length, bool tiled)
+{
+    const float x = length == 0 ? d / factor
+                                : ((d * 100.f / static_cast<float>(length)) / factor) * static_cast<float>(length)
+                                      / 100.f;
+    sprite.setPosition(x, kLayerTop);
+    const sf::Texture* texture = sprite.getTexture();
+    if (!tiled || !texture)
+        return;
+    const int width = std::max(static_cast<int>(texture->getSize().x),
+                               static_cast<int>(std::ceil(d - x)) + 2 * static_cast<int>(kViewHalfWidth));
+    sprite.setTextureRect({0, 0, width, static_cast<int>(texture->getSize().y)});
+}
+
+void StepDecorAnimation(DecorAnimation& decor, float dt, Player& player)
+{
+    decor.elapsed += dt;
+    const sf::IntRect& first = decor.firstFrame;
+    for (int i = 0; i < decor.frameCount; ++i)
+        if (decor.elapsed > i * decor.frameDuration && (i + 1) * decor.frameDuration > decor.elapsed)
+            decor.sprite.setTextureRect({first.width * i, first.height * decor.row, first.width, first.height});
+    // Every decor writes the pose; the last in the list decides.
+    player.forcedPose = kPrayerPoseFrames * decor.frameDuration > decor.elapsed && decor.loops == 0
+                                && decor.frameCount == kPrayerFrames && decor.row == 0
+                            ? 1
+                            : 0;
+    if (decor.elapsed > decor.frameCount * decor.frameDuration) {
+        if (decor.loops == 1) {
+            decor.elapsed = 0.f;
+        } else if (decor.frameCount == kPrayerFrames) {
+            decor.elapsed = 0.f;
+            decor.row = 1;
+            decor.frameCount = kReturnFrames;
+        } else if (decor.frameCount == 0) {
+            decor.elapsed = 0.f;  // still until prayed at
+        }
+    }
+}
+
+// Past one end of the level a moving decor comes back in at the other.
+void MoveDecor(DecorAnimation& decor, float dt, int length)
+{
+    const double jitter = (std::rand() % 26 - 12.5) * dt;
+    const float sign = decor.direction == 1 ? 1.f : -1.f;
+    decor.sprite.move(sign * static_cast<float>(decor.speed) * dt, static_cast<float>(jitter));
+    const sf::FloatRect bounds = decor.sprite.getGlobalBounds();
+    // Placed by its bounds, so a mirrored picture lands just as a plain one.
+    const sf::Vector2f fromBounds = decor.sprite.getPosition() - sf::Vector2f{bounds.left, bounds.top};
+    if (bounds.left + 2.f * bounds.width < 0.f)
+        decor.sprite.setPosition(static_cast<float>(length) - bounds.width + fromBounds.x, decor.sprite.getPosition().y);
+    else if (bounds.left + bounds.width > static_cast<float>(length))
+        decor.sprite.setPosition(-bounds.width + fromBounds.x, decor.sprite.getPosition().y);
+}
+
+void Pray(Game& game, DecorAnimation& statue, const sf::FloatRect& body)
+{
+    if (RectsOverlap(body, statue.sprite.getGlobalBounds()) && IsKeyDown(*game.input, sf::Keyboard::F)) {
+        statue.frameCount = kPrayerFrames;
+        statue.row = 0;
+        RefillDeck(game.deck);
+    }
+}
+
+}  // namespace
+
+void InitBackground(Background& background, Assets& assets)
+{
+    SetLayer(background.layer1, assets, kLayerPictures[0], true);
+    SetLayer(background.layer2, assets, kLayerPictures[1], true);
+    SetLayer(background.layer3, assets, kLayerPictures[2], true);
+    SetLayer(background.layer4, assets, kLayerPictures[3], true);
+    SetLayer(background.layer5, assets, kLayerPictures[4], true);
+    SetLayer(background.sky, assets, kSkyPicture, true);
+    SetLayer(background.sun, assets, kSunPicture, false);
+    ClearDecorAnimations(background);
+    AddDecorAnimation(background, assets, {3840.f, 0.f}, DECOR_BOAT);
+    AddDecorAnimation(background, assets, {3840.f, 200.f}, DECOR_PARROT);
+}
+
+void AddDecorAnimation(Background& background, Assets& assets, sf::Vector2f position, int kind)
+{
+    const DecorKindData* data = FindDecorKind(kind);
+    if (!data)
+        return;
+    DecorAnimation decor;
+    int picture = 0;
+    if (kind == DECOR_PARROT)
+        picture = std::rand() % 3;
+    if (data->plane == PLANE_MOVING)
+        decor.direction = std::rand() % 2;
+    decor.frameCount = data->frames;
+    decor.frameDuration = data->frameDuration;
+    decor.loops = data->loops;
+    decor.firstFrame = {0, 0, data->width, data->height};
+    decor.speed = data->speed;
+    decor.plane = data->plane;
+    decor.sprite.setTexture(GetTexture(assets, data->pictures[picture]));
+    decor.sprite.setTextureRect(decor.firstFrame);
+    const float mirror = decor.direction == data->mirrorWhenDirection ? -1.f : 1.f;
+    decor.sprite.setScale(mirror * data->scale, data->scale);
+    decor.sprite.setPosition(position);
+    background.decorAnimations.push_back(decor);
+    background.decorCount = static_cast<int>(background.decorAnimations.size());
+}
+
+void ClearDecorAnimations(Background& background)
+{
+    background.decorAnimations.clear();
+    background.decorCount = 0;
+}
+
+void UpdateParallax(Background& background, sf::Vector2f viewCentre, int levelLength)
+{
+    const float d = viewCentre.x - kViewHalfWidth;  // the view's left edge
+    PlaceLayer(background.sky, d, 1.005f, levelLength, true);
+    PlaceLayer(background.sun, d, 1.005f, levelLength, false);
+    PlaceLayer(background.layer5, d, 1.005f, levelLength, true);
+    PlaceLayer(background.layer4, d, 1.05f, levelLength, true);
+    PlaceLayer(background.layer3, d, 1.1f, levelLength, true);
+    PlaceLayer(background.layer2, d, 1.15f, levelLength, true);
+    PlaceLayer(background.layer1, d, 1.2f, levelLength, true);
+}
+
+void UpdateBackground(Game& game, float dt)
+{
+    const sf::FloatRect body = game.player.hitbox.getGlobalBounds();
+    for (DecorAnimation& decor : game.background.decorAnimations)
+        StepDecorAnimation(decor, dt, game.player);
+    for (DecorAnimation& decor : game.background.decorAnimations) {
+        if (decor.plane == PLANE_MOVING)
+            MoveDecor(decor, dt, game.level.cursorX);
+        else if (decor.plane == PLANE_FRONT)
+            Pray(game, decor, body);
+    }
+}
+
+void DrawBackground(Game& game, sf::RenderTarget& window)
+{
+    Background& background = game.background;
+    window.clear(kClearColour);
+    for (const sf::Sprite* layer : {&background.sky, &background.sun, &background.layer5, &background.layer4,
+                                    &background.layer3, &background.layer2, &background.layer1})
+        window.draw(*layer);
+    for (const DecorAnimation& decor : background.decorAnimations)
+        if (decor.plane != PLANE_FRONT)
+            window.draw(decor.sprite);
+}
+
+void DrawBackgroundFront(Game& game, sf::RenderTarget& window)
+{
+    for (const DecorAnimation& decor : game.background.decorAnimations)
+        if (decor.plane == PLANE_FRONT)
+            window.draw(decor.sprite);
+}

@@ -1,0 +1,37 @@
+#pragma once
+// The sky and five picture layers that follow the camera at their own
+// rates, and the decor that lives in front of them.
+#include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/Sprite.hpp>
+#include <vector>
+
+struct Game;
+
+struct DecorAnimation {
+    sf::Sprite sprite;
+    int frameCount = 0;   // 0 = still
+    int row = 0;
+    float frameDuration = 0.f;
+    float elapsed = 0.f;
+    int loops = 0;
+    sf::IntRect firstFrame{};
+    int speed = 0;        // pixels per second (moving decor)
+    int direction = 0;    // 1 right, 0 left
+    int plane = 0;        // 0 with the background, 1 moving, 2 in front of the level
+};
+
+struct Background {
+    sf::Sprite layer1, layer2, layer3, layer4, sky, sun, layer5;
+    std::vector<DecorAnimation> decorAnimations;
+    int decorCount = 0;
+};
+
+struct Assets;
+
+void InitBackground(Background& background, Assets& assets);
+void AddDecorAnimation(Background& background, Assets& assets, sf::Vector2f position, int kind);
+void ClearDecorAnimations(Background& background);
+void UpdateParallax(Background& background, sf::Vector2f viewCentre, int levelLength);
+void UpdateBackground(Game& game, float dt);
+void DrawBackground(Game& game, sf::RenderTarget& window);
+void DrawBackgroundFront(Game& game, sf::RenderTarget& window);

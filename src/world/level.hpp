@@ -1,0 +1,48 @@
+#pragma once
+// A level: one horizontal strip of world assembled from hand-made patterns
+// laid end to end, rebuilt in place each time.
+#include "world/obstacles.hpp"
+
+#include <SFML/Graphics/RectangleShape.hpp>
+#include <deque>
+
+struct Game;
+
+struct Level {
+    int obstacleCount = 0;
+    int cursorX = 0;       // where the next pattern starts; after building, the length
+    int entryHeight = 0;   // step heights of 249 px: y = 719 − 249 × h
+    int exitHeight = 0;
+    int fadeAlpha = 0;
+    int rewardKind = 0;    // chosen at the door that opened this level; 0 = draw one
+    int levelNumber = 0;   // random levels built since start, never reset
+    int returnToHub = 0;   // the tutorial's door leads to the hub
+    int rollBiome = 0;
+    int biome = 0;         // 1 = biome 1 (fort), 0 = biome 2 (wreck)
+    sf::RectangleShape fadeRect;  // 1920 x 1080 black, centred on the view
+    int debugHitboxes = 0;        // TIDEWRACK_DEBUG_HITBOXES=1: outline every hitbox
+    sf::FloatRect debugPlayerBox{};  // the player's body, kept for that outline
+    // A deque keeps each element in place as the level grows: animations
+    // point at their element's sprite.
+    std::deque<Obstacle> obstacles;
+};
+
+// The fade switches level once its alpha reaches this: 125 frames of 2.
+inline constexpr int kFadeSwitchAlpha = 250;
+// The doors of the fourth random level lead to the boss arena.
+inline constexpr int kBossLevelNumber = 4;
+
+void InitLevel(Level& level, Game& game);
+void ResetLevel(Level& level);
+void BuildLevel(Level& level, Game& game);
+void BuildTutorialLevel(Level& level, Game& game);
+void BuildBossLevel(Level& level, Game& game);
+void AddPattern(Level& level, Game& game, int x, int id);
+void StepLevelFade(Level& level, sf::Vector2f viewCentre);
+// Before a pattern places enemies: the roster is emptied once if it asks for it.
+void ClearEnemiesBeforeSpawning(Game& game);
+// Decorative walls between two step heights at a pattern boundary.
+void AddStepWalls(Level& level, Game& game, int boundary, int fromHeight, int toHeight);
+// Drawn over the level and the player: the door's fade, and the debug
+// outlines of every hitbox when they are switched on.
+void DrawLevelFade(Level& level, sf::RenderTarget& window);

@@ -1,0 +1,417 @@
+#include "world/obstacles.hpp"
+
+#include "app/game.hpp"
+#include "engine/assets.hpp"
+#include "engine/collision.hpp"
+#include "engine/input.hpp"
+#include "world/level.hpp"
+
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+constexpr int kPropellerHang = 400;       // the propeller's picture stands on its hitbox
+constexpr float kFloorLine = 670.f;       // no gravity once the body's bottom reaches it
+constexpr float kMaxFallSpeed = 8000.f;
+constexpr float kGravity = 6500.f;
+constexpr float kItemFadeRate = 90.f;     // alpha per second
+constexpr float kItemSinkSpeed = 150.f;   // pixels per second
+constexpr int kCoinCalls = 6;             // four coins a call: 24 coins
+constexpr float kDamageBonus = 0.2f;
+constexpr int kLifeBonus = 15;
+constexpr int kClimbRowLeft = 4, kClimbRowRight = 5;
+constexpr int kArmsRow = 10;
+constexpr int kClimbState = 22;
+constexpr int kCinematicWaiting = 33;
+const sf::Vector2f kHubArrival{100.f, -30.f};
+const sf::Vector2f kLevelStart{100.f, 617.f};
+const sf::Vector2f kBossArenaStart{100.f, 570.f};
+
+bool IsDoor(int type) { return type == OBS_DOOR || type == OBS_PLAIN_DOOR; }
+
+bool HasHitbox(const Obstacle& element) { return element.hitbox.width > 0.f && element.hitbox.height > 0.f; }
+
+const sf::Texture& Texture(Game& game, const char* path) { return GetTexture(*game.assets, path); }
+
+const char* PickPicture(const ObstacleKind& kind)
+{
+    if (!kind.pictures[1])
+        return kind.pictures[0];
+    return kind.pictures[std::rand() % 2 == 1 ? 1 : 0];
+}
+
+void SetupFountain(Obstacle& element, const ObstacleKind& kind)
+{
+    const int w = kind.frameWidth, h = kind.frameHeight;
+    element.sprite.setScale(3.f, 3.f);
+    element.ready = element.armed = element.opening = 0;
+    element.rearmTimer = 0.f;
+    element.idleAnimation = CreateAnimation(&element.sprite, kind.frames, kind.fps, {0, 0, w, h});
+    element.activeAnimation = CreateAnimation(&element.sprite, kind.frames, kind.fps, {0, h, w, h});
+    ShowAnimationFrame(element.idleAnimation);
+}
+
+// The chest's kind: the door that opened the level chose it, else a draw.
+void SetupReward(Obstacle& element, Level& level, Game& game)
+{
+    const int drawn = std::rand() % 4 + 1;
+    element.variant = level.rewardKind == 0 ? drawn : level.rewardKind;
+    element.itemSprite.setTexture(Texture(game, RewardItemPicture(element.variant)), true);
+    element.itemSprite.setPosition(element.position);
+    element.hasItem = true;
+    element.itemAlpha = 255.f;
+}
+
+sf::Vector2f PicturePosition(const Obstacle& element, const ObstacleKind& kind)
+{
+    if (element.type == OBS_PROPELLER)
+        return {element.hitbox.left, element.hitbox.top - kPropellerHang};
+    return {element.position.x, element.position.y - static_cast<float>(kind.hangY)};
+}
+
+void AddElement(Level& level, Game& game, int type, sf::Vector2f position, bool checkEnemies)
+{
+    Obstacle& element = level.obstacles.emplace_back();
+    element.type = type;
+    element.position = position;
+    InitObstacle(type, static_cast<int>(level.obstacles.size()) - 1, level, game);
+    if (checkEnemies)
+        ClearEnemiesBeforeSpawning(game);
+    level.obstacleCount = static_cast<int>(level.obstacles.size());
+}
+
+}  // namespace
+
+void InitObstacles(Game& game)
+{
+    game.level.rewardKind = 0;
+}
+
+void InitObstacle(int type, int index, Level& level, Game& game)
+{
+    Obstacle& element = level.obstacles[static_cast<std::size_t>(index)];
+    const ObstacleKind* kind = FindObstacleKind(type);
+    element.type = type;
+    if (!kind)
+        return;
+    element.tallBackground = kind->hangY == 947 ? 1 : 0;
+    element.hasFront = kind->front ? 1 : 0;
+    if (kind->front) {
+        element.frontSprite.setTexture(Texture(game, kind->front), true);
+        element.frontSprite.setPosition(element.position);
+    }
+    if (type == OBS_DOOR)
+        element.variant = std::rand() % 4 + 1;
+    if (type == OBS_REWARD)
+        SetupReward(element, level, game);
+    const char* picture = PickPicture(*kind);
+    if (!picture)
+        return;  // ledges are never seen
+    element.sprite.setTexture(Texture(game, picture), true);
+    element.sprite.setRotation(0.f);
+    element.sprite.setPosition(PicturePosition(element, *kind));
+    element.hasSprite = true;
+    if (type == OBS_FOUNTAIN) {
+        SetupFountain(element, *kind);
+    } else if (kind->frames > 0) {
+        // Doors show their reward on their row; plain doors use row 0.
+        const sf::IntRect first{0, element.variant * kind->frameHeight, kind->frameWidth, kind->frameHeight};
+        element.animation = CreateAnimation(&element.sprite, kind->frames, kind->fps, first);
+        ShowAnimationFrame(element.animation);
+    }
+}
+
+void AddDoor(Level& level, Game& game, sf::Vector2f position) { AddElement(level, game, OBS_DOOR, position, true); }
+
+void AddPlainDoor(Level& level, Game& game, sf::Vector2f position)
+{
+    AddElement(level, game, OBS_PLAIN_DOOR, position, true);
+}
+
+void AddFlyingCrate(Level& level, Game& game, sf::Vector2f position)
+{
+    AddElement(level, game, OBS_FLYING_CRATE, position, true);
+    std::printf("FLYING_CRATE %f %f \n", position.x, position.y);
+}
+
+void AddReward(Level& level, Game& game, sf::Vector2f position)
+{
+    constexpr float kRewardShift = 200.f;
+    AddElement(level, game, OBS_REWARD, {position.x - kRewardShift, position.y}, true);
+}
+
+void AddForge(Level& level, Game& game, sf::Vector2f position) { AddElement(level, game, OBS_FORGE, position, true); }
+
+void AddFountain(Level& level, Game& game, sf::Vector2f position)
+{
+    AddElement(level, game, OBS_FOUNTAIN, position, true);
+}
+
+// Step walls mark a change of height; they show but do not collide.
+void AddWall(Level& level, Game& game, sf::Vector2f position) { AddElement(level, game, OBS_WALL, position, false); }
+
+// ---- The per-frame walk -------------------------------------------------
+
+namespace {
+
+bool Pressed(const Game& game, sf::Keyboard::Key key) { return IsKeyDown(*game.input, key); }
+
+// Platforms hold the player only from above; walls from every side.
+void CollideElement(Game& game, const Obstacle& element)
+{
+    Player& player = game.player;
+    if (!HasHitbox(element))
+        return;
+    const bool oneWay = element.type != OBS_WALL && element.type != OBS_REWARD && element.type != OBS_DOOR;
+    if (oneWay && player.velocityY >= 0.f && player.slamming == 0)
+        ResolvePlayerAgainstObstacle(element.hitbox, player);
+}
+
+void UseFountain(Game& game, Obstacle& element, const sf::FloatRect& body)
+{
+    if (element.type != OBS_FOUNTAIN || !RectsOverlap(body, element.sprite.getGlobalBounds())
+        || !Pressed(game, sf::Keyboard::F))
+        return;
+    if (element.ready == 0) {
+        element.armed = 1;
+        element.ready = 1;
+    }
+    if (element.ready == 1) {
+        element.opening = 1;
+        element.ready = 0;
+    }
+}
+
+void StartClimb(Game& game, const Obstacle& element)
+{
+    Player& player = game.player;
+    if (element.type != OBS_PROPELLER || !Pressed(game, sf::Keyboard::Z)
+        || !RectOverlapsSprite(element.hitbox, player.hitbox))
+        return;
+    player.airborne = 1;
+    player.climbing = 1;
+    player.moveState = kClimbState;
+    player.jumpsLeft -= 1;
+    player.climbMinX = element.hitbox.left;
+    player.climbMaxX = element.hitbox.left + element.hitbox.width;
+    player.currentAnim = &player.anims[player.facing == 1 ? kClimbRowRight : kClimbRowLeft];
+    player.climbTime = player.climbDuration;
+}
+
+void GiveReward(Game& game, Obstacle& element)
+{
+    Player& player = game.player;
+    switch (element.variant) {
+    case REWARD_COINS: {
+        const sf::FloatRect item = element.itemSprite.getGlobalBounds();
+        const sf::Vector2f centre{item.left + item.width / 2.f, item.top + item.height / 2.f};
+        for (int call = 0; call < kCoinCalls; ++call)
+            AddCoins(game, centre);
+        break;
+    }
+    case REWARD_DAMAGE:
+        player.upgradeFlash = 1;
+        player.damageFactor += kDamageBonus;
+        std::printf("DAMAGE\n");
+        break;
+    case REWARD_CARD:
+        std::printf("CARD\n");
+        break;
+    case REWARD_LIFE:
+        player.bonusHealth += kLifeBonus;
+        RaiseMaxHealth(game.hud, kLifeBonus);
+        std::printf("LIFE\n");
+        break;
+    }
+}
+
+void OpenChest(Game& game, Obstacle& element, const sf::FloatRect& body, float dt)
+{
+    if (RectsOverlap(body, element.itemSprite.getGlobalBounds()) && Pressed(game, sf::Keyboard::F)
+        && element.hasSprite) {
+        element.taken = 1;
+        element.itemAlpha = 255.f;
+        element.playOpen = 1;
+        element.hasSprite = false;
+        GiveReward(game, element);
+    }
+    if (element.taken == 1 && element.itemAlpha >= 10.f) {
+        element.itemAlpha -= kItemFadeRate * dt;
+        element.itemSprite.setColor({255, 255, 255, static_cast<sf::Uint8>(static_cast<int>(element.itemAlpha))});
+    } else if (element.itemAlpha < 20.f && element.itemFaded == 0) {
+        element.itemAlpha = 0.f;
+        element.itemFaded = 1;
+    }
+}
+
+void OpenDoor(Game& game, const Obstacle& element, const sf::FloatRect& body)
+{
+    Level& level = game.level;
+    if (!IsDoor(element.type) || !Pressed(game, sf::Keyboard::F)
+        || !RectsOverlap(body, element.sprite.getGlobalBounds()))
+        return;
+    if (level.returnToHub == 1) {
+        ResetLevel(level);
+        game.player.hitbox.setPosition(kHubArrival);
+        ResetCamera(game.camera);
+        level.returnToHub = 0;
+        game.hub.inHub = 1;
+        RemoveAllBombs(game.bombs);
+        return;
+    }
+    CalmEnemies(game.enemies);
+    game.player.frozen = 1;
+    level.rewardKind = element.variant;
+}
+
+// The black frame of the fade: the old level goes, the next one is built.
+void SwitchLevel(Game& game, sf::Vector2f centre)
+{
+    Level& level = game.level;
+    game.player.hitbox.setPosition(kLevelStart);
+    ResetCamera(game.camera);
+    level.fadeRect.setPosition(centre.x - 1920.f, centre.y - 1080.f);
+    ResetLevel(level);
+    // Nothing of the old level follows the player, into the arena either.
+    ClearDecorAnimations(game.background);
+    KillAllEnemies(game);
+    RemoveAllFood(game.enemies);
+    if (level.levelNumber == kBossLevelNumber) {
+        BuildBossLevel(level, game);
+    } else {
+        level.rollBiome = 1;
+        BuildLevel(level, game);
+    }
+    level.fadeAlpha = 0;
+    level.fadeRect.setFillColor(sf::Color::Transparent);
+    game.player.frozen = 0;
+}
+
+void StepTransition(Game& game)
+{
+    const sf::Vector2f centre = game.player.view.getCenter();
+    StepLevelFade(game.level, centre);
+    if (game.level.fadeAlpha >= kFadeSwitchAlpha)
+        SwitchLevel(game, centre);
+}
+
+void DebugRebuild(Game& game)
+{
+    ResetLevel(game.level);
+    game.level.rollBiome = 1;
+    ClearDecorAnimations(game.background);  // one statue per level, however long M is held
+    BuildLevel(game.level, game);
+}
+
+void DebugBossArena(Game& game)
+{
+    ResetLevel(game.level);
+    BuildBossLevel(game.level, game);
+    game.player.hitbox.setPosition(kBossArenaStart);
+}
+
+bool InLevel(const Level& level, int i) { return i < level.obstacleCount; }
+
+// One element's turn. The debug keys and doors can rebuild the level under
+// the walk: each step looks the element up again and stops when the new
+// level is shorter.
+void UpdateElement(Game& game, int i, const sf::FloatRect& body, float dt)
+{
+    Level& level = game.level;
+    const auto at = [&level](int index) -> Obstacle& { return level.obstacles[static_cast<std::size_t>(index)]; };
+    CollideElement(game, at(i));
+    UseFountain(game, at(i), body);
+    if (Pressed(game, sf::Keyboard::M))
+        DebugRebuild(game);
+    if (!InLevel(level, i))
+        return;
+    if (at(i).type == OBS_WALL && HasHitbox(at(i)))
+        ResolvePlayerAgainstObstacle(at(i).hitbox, game.player);
+    StartClimb(game, at(i));
+    if (at(i).type == OBS_REWARD)
+        OpenChest(game, at(i), body, dt);
+    else if (Pressed(game, sf::Keyboard::B))
+        DebugBossArena(game);
+    if (InLevel(level, i))
+        OpenDoor(game, at(i), body);
+}
+
+void TakeSubstance(Game& game, const sf::FloatRect& body)
+{
+    Player& player = game.player;
+    const bool rightMoment = player.substanceFrames < 6 || player.substanceFrames > 24;
+    if (RectsOverlap(body, player.substanceSprite.getGlobalBounds()) && Pressed(game, sf::Keyboard::F)
+        && player.cinematicState == kCinematicWaiting && rightMoment && player.armsSequence == 0) {
+        player.cinematicState = 0;
+        player.armsSequence = 1;
+        player.currentAnim = &player.anims[kArmsRow];
+    }
+}
+
+}  // namespace
+
+void UpdateObstacles(float dt, Game& game)
+{
+    Player& player = game.player;
+    player.onGround = 0;
+    const sf::FloatRect body = player.hitbox.getGlobalBounds();
+    for (int i = 0; i < game.level.obstacleCount; ++i)
+        UpdateElement(game, i, body, dt);
+    // Once a frame, whichever door started it, so the fade lasts 125 frames.
+    if (player.frozen == 1)
+        StepTransition(game);
+    TakeSubstance(game, body);
+    if (body.top + body.height < kFloorLine && player.onGround == 0 && player.velocityY <= kMaxFallSpeed)
+        player.velocityY += kGravity * dt;
+    game.level.debugPlayerBox = player.hitbox.getGlobalBounds();
+}
+
+void UpdateLevelAnimations(Game& game, float dt)
+{
+    for (Obstacle& element : game.level.obstacles) {
+        switch (element.type) {
+        case OBS_PROPELLER:
+        case OBS_DOOR:
+        case OBS_FLYING_CRATE:
+        case OBS_PLAIN_DOOR:
+            StepAnimationLoop(element.animation, dt, 1);
+            break;
+        case OBS_REWARD:
+            StepAnimationOnce(element.animation, dt, 1, element);
+            break;
+        case OBS_FOUNTAIN:
+            StepRewardAnimation(element.ready == 1 ? element.activeAnimation : element.idleAnimation, dt, 1,
+                                element);
+            break;
+        }
+        if (element.taken == 1 && element.hasItem)
+            element.itemSprite.move(0.f, kItemSinkSpeed * dt);
+    }
+}
+
+void DrawLevel(Level& level, sf::RenderTarget& window)
+{
+    for (Obstacle& element : level.obstacles) {
+        const int type = element.type;
+        if (element.hasSprite && type != OBS_PROPELLER)
+            window.draw(element.sprite);
+        // A taken chest has no picture of its own but keeps playing its opening.
+        const bool animated = type == OBS_PROPELLER || IsDoor(type) || type == OBS_REWARD || type == OBS_FLYING_CRATE;
+        if (animated && element.animation.sprite)
+            DrawAnimation(element.animation, window);
+        else if (element.hasFront == 1)
+            window.draw(element.frontSprite);
+        else if (type == OBS_FOUNTAIN)
+            DrawAnimation(element.ready == 1 ? element.activeAnimation : element.idleAnimation, window);
+        if (element.hasItem && element.itemAlpha > 20.f)
+            window.draw(element.itemSprite);
+    }
+}
+
+void DrawLevelFront(Level& level, sf::RenderTarget& window)
+{
+    for (Obstacle& element : level.obstacles)
+        if (element.hasFront == 1)
+            window.draw(element.frontSprite);
+}
