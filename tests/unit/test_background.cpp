@@ -1,0 +1,120 @@
+#include "app/game.hpp"
+#include "engine/assets.hpp"
+#include "engine/input.hpp"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+constexpr float kFrame = 1.f / 60.f;
+
+struct BackgroundTest : ::testing::Test {
+    static inline Assets* assets = nullptr;
+    std::unique_ptr<Game> game = std::make_unique<Game>();
+    Input input;
+    Background& background = game->background;
+
+    static void SetUpTestSuite()
+    {
+        assets = new Assets;
+        FindAssetRoot(*assets, "");
+    }
+    static void TearDownTestSuite()
+    {
+        delete assets;
+        assets = nullptr;
+    }
+    void SetUp() override
+    {
+        game->assets = assets;
+        game->input = &input;
+        InitBackground(background, *assets);
+        game->level.cursorX = 10000;
+    }
+};
+
+TEST_F(BackgroundTest, LayersLagBehindTheViewByTheirFactor)
+{
+    UpdateParallax(background, {960.f, 540.f}, 10000);
+    EXPECT_EQ(background.layer1.getPosition(), sf::Vector2f(0.f, -3240.f));
+    EXPECT_EQ(background.sky.getPosition(), sf::Vector2f(0.f, -3240.f));
+    UpdateParallax(background, {2160.f, 540.f}, 10000);
+    EXPECT_NEAR(background.layer1.getPosition().x, 1000.f, 0.01f);
+    EXPECT_NEAR(background.sky.getPosition().x, 1194.03f, 0.01f);
+    EXPECT_NEAR(background.layer3.getPosition().x, 1200.f / 1.1f, 0.01f);
+    // A tiled layer is widened to still cover the whole view.
+    const sf::FloatRect layer = background.layer1.getGlobalBounds();
+    EXPECT_GE(layer.left + layer.width, 1200.f + 1920.f);
+    UpdateParallax(background, {2160.f, 540.f}, 0);  // no level yet
+    EXPECT_NEAR(background.layer1.getPosition().x, 1000.f, 0.01f);
+}
+
+TEST_F(BackgroundTest, InitAddsABoatAndAParrotThatAClearRemoves)
+{
+    ASSERT_EQ(background.decorCount, 2);
+    EXPECT_EQ(background.decorAnimations[0].speed, 50);
+    EXPECT_EQ(background.decorAnimations[1].speed, 500);
+    ClearDecorAnimations(background);
+    EXPECT_EQ(background.decorCount, 0);
+    EXPECT_TRUE(background.decorAnimations.empty());
+}
+
+TEST_F(BackgroundTest, MovingDecorWrapsAroundTheLevelEitherWay)
+{
+    DecorAnimation& boat = background.decorAnimations[0];
+    DecorAnimation& parrot = background.decorAnimations[1];
+    parrot.direction = 1;
+    parrot.sprite.setScale(1.f, 1.f);
+    parrot.sprite.setPosition(9900.f, 200.f);  // about to leave on the right
+    boat.direction = 0;
+    boat.sprite.setScale(3.f, 3.f);
+    boat.sprite.setPosition(-2.f * 1422.f - 1.f, 0.f);  // just gone on the left
+    UpdateBackground(*game, kFrame);
+    const sf::FloatRect p = parrot.sprite.getGlobalBounds();
+    EXPECT_FLOAT_EQ(p.left, -153.f);
+    EXPECT_NEAR(p.top, 200.f, 1.f);
+    const sf::FloatRect b = boat.sprite.getGlobalBounds();
+    EXPECT_FLOAT_EQ(b.left + b.width, 10000.f);
+    for (int frame = 0; frame < 10; ++frame)
+        UpdateBackground(*game, kFrame);
+    EXPECT_LT(boat.sprite.getGlobalBounds().left, 10000.f - 1422.f);  // sails on leftwards
+}
+
+TEST_F(BackgroundTest, PrayingAtTheStatueKneelsRefillsAndReturns)
+{
+    ClearDecorAnimations(background);
+    AddDecorAnimation(background, *assets, {3000.f, 200.f}, 5);
+    DecorAnimation& statue = background.decorAnimations[0];
+    game->player.hitbox.setPosition(3100.f, 598.f);
+    for (int frame = 0; frame < 30; ++frame)
+        UpdateBackground(*game, kFrame);
+    EXPECT_EQ(statue.frameCount, 0);  // still until prayed at
+    EXPECT_EQ(statue.elapsed, 0.f);
+
+    input.keys[sf::Keyboard::F] = true;
+    UpdateBackground(*game, kFrame);
+    input.keys[sf::Keyboard::F] = false;
+    EXPECT_EQ(game->deck.refills, 1);
+    EXPECT_EQ(statue.frameCount, 30);
+    float t = 0.f;
+    while (t < 1.6f) {
+        UpdateBackground(*game, kFrame);
+        t += kFrame;
+        ASSERT_EQ(game->player.forcedPose, 1) << t;
+    }
+    for (int frame = 0; frame < 10; ++frame)
+        UpdateBackground(*game, kFrame);
+    EXPECT_EQ(game->player.forcedPose, 0);  // 28 frames of 0.06 s
+    EXPECT_EQ(statue.row, 0);
+    for (int frame = 0; frame < 10; ++frame)
+        UpdateBackground(*game, kFrame);
+    EXPECT_EQ(statue.row, 1);
+    EXPECT_EQ(statue.frameCount, 35);
+    for (int frame = 0; frame < 200; ++frame)
+        UpdateBackground(*game, kFrame);
+    EXPECT_EQ(statue.sprite.getTextureRect(), sf::IntRect(219 * 34, 187, 219, 187));  // rests on the last
+    EXPECT_EQ(game->deck.refills, 1);
+}
+
+}  // namespace

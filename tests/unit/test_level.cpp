@@ -1,0 +1,198 @@
+#include "app/game.hpp"
+#include "engine/assets.hpp"
+#include "engine/input.hpp"
+#include "world/level.hpp"
+
+#include <gtest/gtest.h>
+#include <cstdlib>
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct LevelTest : ::testing::Test {
+    static inline Assets* assets = nullptr;
+    std::unique_ptr<Game> game = std::make_unique<Game>();
+    Input input;
+    Level& level = game->level;
+
+    static void SetUpTestSuite()
+    {
+        assets = new Assets;
+        FindAssetRoot(*assets, "");
+    }
+    static void TearDownTestSuite()
+    {
+        delete assets;
+        assets = nullptr;
+    }
+    void SetUp() override
+    {
+        game->assets = assets;
+        game->input = &input;
+        InitPlayer(*game);
+        InitLevel(level, *game);
+        ResetLevel(level);
+    }
+    std::vector<const Obstacle*> OfType(int type) const
+    {
+        std::vector<const Obstacle*> found;
+        for (const Obstacle& element : level.obstacles)
+            if (element.type == type)
+                found.push_back(&element);
+        return found;
+    }
+    const Obstacle* EndBackground() const
+    {
+        auto ends = OfType(OBS_BACKGROUND_END);
+        return ends.size() == 1 ? ends[0] : nullptr;
+    }
+};
+
+bool IsPatternBackground(int type) { return type >= OBS_BACKGROUND_1 && type <= OBS_BACKGROUND_7; }
+
+TEST_F(LevelTest, RandomLevelsNeverRepeatAPatternAndCloseOnTheEnd)
+{
+    int wreckLevels = 0;
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        std::srand(seed);
+        ResetLevel(level);
+        level.rollBiome = 1;
+        testing::internal::CaptureStdout();
+        BuildLevel(level, *game);
+        const std::string out = testing::internal::GetCapturedStdout();
+        EXPECT_NE(out.find(level.biome == 1 ? "BIOME 1\n" : "BIOME 2\n"), std::string::npos);
+        ASSERT_NE(EndBackground(), nullptr);
+        EXPECT_EQ(level.obstacleCount, static_cast<int>(level.obstacles.size()));
+        if (level.biome == 1)
+            continue;  // an empty slot may stand between two equal patterns
+        ++wreckLevels;
+        std::vector<int> types;
+        for (const Obstacle& element : level.obstacles)
+            if (IsPatternBackground(element.type))
+                types.push_back(element.type);
+        ASSERT_EQ(types.size(), 4u) << "seed " << seed;
+        for (std::size_t i = 1; i < types.size(); ++i)
+            EXPECT_NE(types[i], types[i - 1]) << "seed " << seed;
+    }
+    EXPECT_GT(wreckLevels, 10);
+}
+
+TEST_F(LevelTest, StepWallsFillTheRiseBetweenTwoHeights)
+{
+    AddStepWalls(level, *game, 2481, 2, 2);
+    EXPECT_EQ(level.obstacleCount, 0);
+    AddStepWalls(level, *game, 2481, 3, 1);  // either way round, rising h
+    ASSERT_EQ(level.obstacleCount, 2);
+    EXPECT_EQ(level.obstacles[0].position, sf::Vector2f(2469.f, 221.f));
+    EXPECT_EQ(level.obstacles[1].position, sf::Vector2f(2469.f, -28.f));
+    for (const Obstacle& wall : level.obstacles) {
+        EXPECT_EQ(wall.type, OBS_WALL);
+        EXPECT_EQ(wall.hitbox.width, 0.f);  // decoration only
+        EXPECT_TRUE(wall.hasSprite);
+    }
+}
+
+TEST_F(LevelTest, EndPatternOverlapsTheLastAndHoldsDoorsAndAReward)
+{
+    std::srand(7);
+    level.rollBiome = 0;
+    BuildLevel(level, *game);
+    const Obstacle* end = EndBackground();
+    ASSERT_NE(end, nullptr);
+    const float floorX = end->position.x + 70.f;
+    EXPECT_EQ(end->hitbox, sf::FloatRect(floorX, 760.f, 3801.f, 650.f));
+    EXPECT_EQ(static_cast<float>(level.cursorX), floorX + 3915.f);
+    auto doors = OfType(OBS_DOOR);
+    ASSERT_EQ(doors.size(), 2u);
+    EXPECT_EQ(doors[0]->position, sf::Vector2f(floorX + 3219.f, 370.f));
+    EXPECT_EQ(doors[1]->position, sf::Vector2f(floorX + 3519.f, 370.f));
+    for (const Obstacle* door : doors) {
+        EXPECT_GE(door->variant, 1);
+        EXPECT_LE(door->variant, 4);
+        EXPECT_EQ(door->hitbox.width, 0.f);
+    }
+    auto chests = OfType(OBS_REWARD);
+    ASSERT_EQ(chests.size(), 1u);
+    EXPECT_EQ(chests[0]->position, sf::Vector2f(floorX + 2548.f, 0.f));
+    ASSERT_FALSE(game->background.decorAnimations.empty());
+    EXPECT_EQ(game->background.decorAnimations.back().sprite.getPosition(),
+              sf::Vector2f(static_cast<float>(level.cursorX) - 2000.f, 200.f));
+    EXPECT_EQ(game->camera.maxX, level.cursorX);
+}
+
+TEST_F(LevelTest, TheFourthLevelEndsInPlainDoors)
+{
+    level.levelNumber = 3;
+    BuildLevel(level, *game);
+    EXPECT_EQ(level.levelNumber, 4);
+    EXPECT_EQ(OfType(OBS_PLAIN_DOOR).size(), 2u);
+    EXPECT_TRUE(OfType(OBS_DOOR).empty());
+    for (const Obstacle* door : OfType(OBS_PLAIN_DOOR))
+        EXPECT_EQ(door->variant, 0);
+}
+
+TEST_F(LevelTest, PatternsPlaceTheirHitboxesAndEnemiesFromTheirX)
+{
+    game->enemies.spawns.push_back({ENEMY_TANK, {1.f, 1.f}});  // last level's: cleared first
+    game->enemies.resetPending = 1;
+    AddPattern(level, *game, 1000, 0);
+    ASSERT_EQ(level.obstacleCount, 3);
+    EXPECT_EQ(level.obstacles[0].type, OBS_BACKGROUND_1);
+    EXPECT_EQ(level.obstacles[0].sprite.getPosition(), sf::Vector2f(1000.f, 452.f - 947.f));
+    EXPECT_EQ(level.obstacles[0].hitbox, sf::FloatRect(1411.f, 506.f, 993.f, 50.f));
+    EXPECT_FALSE(level.obstacles[1].hasSprite);  // the fan is never seen
+    EXPECT_EQ(level.obstacles[2].hitbox, sf::FloatRect(3196.f, 506.f, 231.f, 150.f));
+    ASSERT_EQ(game->enemies.spawns.size(), 2u);
+    EXPECT_EQ(game->enemies.spawns[0].kind, ENEMY_BIRD);
+    EXPECT_EQ(game->enemies.spawns[0].position, sf::Vector2f(2579.f, 506.f));
+    EXPECT_EQ(game->enemies.spawns[1].position, sf::Vector2f(1702.f, 200.f));
+    EXPECT_EQ(game->enemies.resetPending, 0);
+    EXPECT_EQ(level.cursorX, 2481);
+    EXPECT_EQ(level.exitHeight, 1);
+
+    AddPattern(level, *game, 0, 7);  // an empty slot of biome 1
+    AddPattern(level, *game, 0, -1);
+    EXPECT_EQ(level.obstacleCount, 3);
+    EXPECT_EQ(level.cursorX, 2481);
+}
+
+TEST_F(LevelTest, ThePatternWithLedgesSendsCratesAboveThem)
+{
+    testing::internal::CaptureStdout();
+    AddPattern(level, *game, 0, 2);
+    const std::string out = testing::internal::GetCapturedStdout();
+    auto crates = OfType(OBS_FLYING_CRATE);
+    ASSERT_EQ(crates.size(), 3u);
+    EXPECT_EQ(crates[0]->position, sf::Vector2f(3219.f, -285.f));
+    EXPECT_EQ(crates[2]->position, sf::Vector2f(3219.f, -1269.f));
+    EXPECT_NE(out.find("FLYING_CRATE 3219.000000 -285.000000 \n"), std::string::npos);
+    EXPECT_EQ(level.entryHeight, 2);
+    EXPECT_EQ(level.exitHeight, 8);
+}
+
+TEST_F(LevelTest, TutorialAndArenaStandAtTheOrigin)
+{
+    level.cursorX = 5000;
+    level.entryHeight = 3;
+    BuildTutorialLevel(level, *game);
+    EXPECT_EQ(level.returnToHub, 1);
+    EXPECT_EQ(level.obstacles[0].position, sf::Vector2f(0.f, -260.f));
+    EXPECT_EQ(level.obstacles[0].hitbox, sf::FloatRect(777.f, 480.f, 351.f, 50.f));
+    EXPECT_EQ(level.obstacles[2].hitbox, sf::FloatRect(4212.f, 187.f, 4212.f, 700.f));
+    EXPECT_EQ(level.entryHeight, 3);  // the tutorial keeps the step heights
+    ASSERT_EQ(OfType(OBS_DOOR).size(), 1u);
+    EXPECT_EQ(OfType(OBS_DOOR)[0]->position, sf::Vector2f(7900.f, -160.f));
+
+    ResetLevel(level);
+    BuildBossLevel(level, *game);
+    ASSERT_EQ(level.obstacleCount, 1);
+    EXPECT_EQ(level.obstacles[0].type, OBS_BACKGROUND_BOSS);
+    EXPECT_EQ(level.obstacles[0].hitbox.width, 0.f);
+    EXPECT_EQ(game->camera.maxX, 1920);
+    EXPECT_EQ(game->camera.minY, 0);
+    EXPECT_EQ(game->hud.bossMaxHealth, 1000);
+    EXPECT_EQ(game->hud.bossName, "Gorsh & Quillet");
+}
+
+}  // namespace

@@ -1,0 +1,237 @@
+#include "app/game.hpp"
+#include "engine/assets.hpp"
+#include "engine/input.hpp"
+#include "world/level.hpp"
+
+#include <gtest/gtest.h>
+#include <memory>
+
+namespace {
+
+constexpr float kFrame = 1.f / 60.f;
+
+struct ObstacleTest : ::testing::Test {
+    static inline Assets* assets = nullptr;
+    std::unique_ptr<Game> game = std::make_unique<Game>();
+    Input input;
+    Level& level = game->level;
+    Player& player = game->player;
+
+    static void SetUpTestSuite()
+    {
+        assets = new Assets;
+        FindAssetRoot(*assets, "");
+    }
+    static void TearDownTestSuite()
+    {
+        delete assets;
+        assets = nullptr;
+    }
+    void SetUp() override
+    {
+        game->assets = assets;
+        game->input = &input;
+        InitPlayer(*game);
+        InitLevel(level, *game);
+        ResetLevel(level);
+        level.returnToHub = 0;
+        player.cinematicState = 0;
+        player.slamming = 0;
+        player.velocityY = 0.f;
+    }
+    Obstacle& AddBox(int type, sf::FloatRect hitbox)
+    {
+        Obstacle& element = level.obstacles.emplace_back();
+        element.type = type;
+        element.hitbox = hitbox;
+        level.obstacleCount = static_cast<int>(level.obstacles.size());
+        return element;
+    }
+    void Hold(sf::Keyboard::Key key, bool down = true) { input.keys[key] = down; }
+    void Place(float x, float y) { player.hitbox.setPosition(x, y); }
+    sf::Vector2f At() const { return player.hitbox.getPosition(); }
+    float Height() const { return player.hitbox.getGlobalBounds().height; }
+    void Update() { UpdateObstacles(kFrame, *game); }
+};
+
+TEST_F(ObstacleTest, PlatformsHoldFromAboveAndLetThePlayerThroughGoingUp)
+{
+    AddBox(OBS_LEDGE, {1000.f, 500.f, 300.f, 20.f});
+    Place(1100.f, 500.f - Height() + 10.f);
+    player.velocityY = -300.f;  // jumping up through it
+    Update();
+    EXPECT_EQ(At(), sf::Vector2f(1100.f, 500.f - Height() + 10.f));
+    EXPECT_EQ(player.onGround, 0);
+
+    player.velocityY = 300.f;  // falling onto it
+    Update();
+    EXPECT_EQ(At(), sf::Vector2f(1100.f, 500.f - Height()));
+    EXPECT_EQ(player.onGround, 1);
+    EXPECT_EQ(player.jumpsLeft, 2);
+}
+
+TEST_F(ObstacleTest, WallsStopThePlayerFromEverySideWhateverItsSpeed)
+{
+    AddBox(OBS_WALL, {1000.f, 400.f, 300.f, 300.f});
+    player.slamming = 1;
+    player.velocityY = -2000.f;
+    Place(1100.f, 690.f);  // from below
+    Update();
+    EXPECT_EQ(At().y, 700.f);
+    Place(920.f, 450.f);  // from the left
+    Update();
+    EXPECT_EQ(At().x, 1000.f - player.hitbox.getGlobalBounds().width);
+    Place(1295.f, 450.f);  // from the right
+    Update();
+    EXPECT_EQ(At().x, 1300.f);
+}
+
+TEST_F(ObstacleTest, DoorsChestsAndEmptyHitboxesNeverCollide)
+{
+    AddDoor(level, *game, {1000.f, 400.f});
+    AddReward(level, *game, {1200.f, 0.f});
+    AddWall(level, *game, {1000.f, 400.f});  // a step wall: decoration
+    for (Obstacle& element : level.obstacles)
+        if (element.type != OBS_WALL)
+            element.hitbox = element.sprite.getGlobalBounds();
+    Place(1100.f, 500.f);
+    player.velocityY = 100.f;
+    Update();
+    EXPECT_EQ(At(), sf::Vector2f(1100.f, 500.f));
+    EXPECT_EQ(player.onGround, 0);
+}
+
+TEST_F(ObstacleTest, AChestGivesItsRewardOnceThenItsItemFadesAway)
+{
+    level.rewardKind = REWARD_LIFE;
+    AddReward(level, *game, {1200.f, 0.f});
+    Obstacle& chest = level.obstacles[0];
+    EXPECT_EQ(chest.position, sf::Vector2f(1000.f, 0.f));
+    EXPECT_EQ(chest.variant, REWARD_LIFE);
+    Place(1100.f, 598.f);
+    Hold(sf::Keyboard::F);
+    testing::internal::CaptureStdout();
+    Update();
+    Update();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "LIFE\n");
+    EXPECT_EQ(player.bonusHealth, 15);
+    EXPECT_EQ(game->hud.maxHealth, 115);
+    EXPECT_FALSE(chest.hasSprite);
+    EXPECT_EQ(chest.taken, 1);
+
+    for (int frame = 0; frame < 200; ++frame) {
+        Update();
+        UpdateLevelAnimations(*game, kFrame);
+    }
+    EXPECT_EQ(chest.itemAlpha, 0.f);
+    EXPECT_EQ(chest.itemFaded, 1);
+    EXPECT_GT(chest.itemSprite.getPosition().y, 400.f);  // it sank while fading
+    EXPECT_EQ(player.bonusHealth, 15);
+}
+
+TEST_F(ObstacleTest, TheDoorThatOpenedALevelChoosesItsChest)
+{
+    level.rewardKind = REWARD_DAMAGE;
+    AddReward(level, *game, {1200.f, 0.f});
+    EXPECT_EQ(level.obstacles[0].variant, REWARD_DAMAGE);
+    level.rewardKind = 0;
+    for (int i = 0; i < 20; ++i) {
+        AddReward(level, *game, {1200.f, 0.f});
+        EXPECT_GE(level.obstacles.back().variant, REWARD_CARD);
+        EXPECT_LE(level.obstacles.back().variant, REWARD_COINS);
+    }
+}
+
+TEST_F(ObstacleTest, ADoorFadesForA125FramesThenBuildsTheNextLevel)
+{
+    level.levelNumber = 1;
+    AddDoor(level, *game, {1000.f, 400.f});
+    const int shown = level.obstacles[0].variant;
+    Place(1100.f, 598.f);
+    Hold(sf::Keyboard::F);
+    int frames = 0;
+    testing::internal::CaptureStdout();
+    while (level.levelNumber == 1 && frames < 400) {
+        Update();
+        Hold(sf::Keyboard::F, false);
+        ++frames;
+        if (level.levelNumber == 1) {
+            EXPECT_EQ(player.frozen, 1);
+            EXPECT_EQ(level.fadeAlpha, 2 * frames);
+        }
+    }
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(frames, 125);
+    EXPECT_EQ(level.fadeAlpha, 0);
+    EXPECT_EQ(player.frozen, 0);
+    EXPECT_EQ(level.rollBiome, 1);
+    EXPECT_EQ(level.rewardKind, shown);
+    EXPECT_EQ(At(), sf::Vector2f(100.f, 617.f));
+    ASSERT_EQ(game->background.decorAnimations.size(), 1u);  // only the new statue
+    EXPECT_EQ(game->background.decorAnimations[0].plane, 2);
+}
+
+TEST_F(ObstacleTest, ThePlainDoorsOfTheFourthLevelOpenTheBossArena)
+{
+    level.levelNumber = 4;
+    AddPlainDoor(level, *game, {1000.f, 400.f});
+    Place(1100.f, 598.f);
+    Hold(sf::Keyboard::F);
+    for (int frame = 0; frame < 125; ++frame)
+        Update();
+    ASSERT_EQ(level.obstacleCount, 1);
+    EXPECT_EQ(level.obstacles[0].type, OBS_BACKGROUND_BOSS);
+    EXPECT_EQ(game->hud.bossFight, 1);
+    EXPECT_EQ(player.frozen, 0);
+}
+
+TEST_F(ObstacleTest, TheTutorialDoorLeadsStraightToTheHub)
+{
+    BuildTutorialLevel(level, *game);
+    const Obstacle& door = level.obstacles.back();
+    Place(door.position.x + 100.f, door.position.y + 100.f);
+    Hold(sf::Keyboard::F);
+    Update();
+    EXPECT_EQ(game->hub.inHub, 1);
+    EXPECT_EQ(level.obstacleCount, 0);
+    EXPECT_EQ(level.returnToHub, 0);
+    EXPECT_EQ(player.frozen, 0);
+    EXPECT_EQ(At(), sf::Vector2f(100.f, -30.f));
+}
+
+TEST_F(ObstacleTest, DebugKeyBOpensTheArena)
+{
+    AddBox(OBS_LEDGE, {1000.f, 500.f, 300.f, 20.f});
+    Hold(sf::Keyboard::B);
+    Update();
+    ASSERT_EQ(level.obstacleCount, 1);
+    EXPECT_EQ(level.obstacles[0].type, OBS_BACKGROUND_BOSS);
+    EXPECT_EQ(At(), sf::Vector2f(100.f, 570.f));
+}
+
+TEST_F(ObstacleTest, PropellerSubstanceAndGravity)
+{
+    AddBox(OBS_PROPELLER, {1000.f, 496.f, 291.f, 10.f});
+    Place(1100.f, 420.f);
+    player.velocityY = -10.f;
+    Hold(sf::Keyboard::Z);
+    Update();
+    EXPECT_EQ(player.climbing, 1);
+    EXPECT_EQ(player.moveState, 22);
+    EXPECT_EQ(player.climbMinX, 1000.f);
+    EXPECT_EQ(player.climbMaxX, 1291.f);
+    EXPECT_FLOAT_EQ(player.velocityY, -10.f + 6500.f * kFrame);  // in the air: gravity
+
+    Hold(sf::Keyboard::Z, false);
+    player.cinematicState = 33;
+    player.substanceFrames = 0;
+    const sf::Vector2f substance = player.substanceSprite.getPosition();
+    Place(substance.x, substance.y);
+    Hold(sf::Keyboard::F);
+    Update();
+    EXPECT_EQ(player.cinematicState, 0);
+    EXPECT_EQ(player.armsSequence, 1);
+    EXPECT_EQ(player.currentAnim, &player.anims[10]);
+}
+
+}  // namespace
