@@ -1,0 +1,155 @@
+#include "app/game.hpp"
+
+#include "app/main_data.hpp"
+
+// Creates every game subsystem once; the level's init opens the cinematic.
+void InitGame(MainData& main)
+{
+    Game& game = main.game;
+    game.assets = &main.assets;
+    game.input = &main.input;
+    InitCamera(game);
+    InitBackground(game.background, main.assets);
+    InitPlayer(game);
+    InitLevel(game.level, game);
+    InitObstacles(game);
+    InitEnemies(game.enemies);
+    InitDeck(game.deck);
+    InitBoss(game.boss);
+    InitHud(game.hud);
+    InitBombs(game.bombs);
+    InitHub(game.hub);
+    game.loadingScreen.loadingActive = 0;
+    game.inDressRoomZone = 0;
+    game.skinAnimationCount = 0;
+    game.skinAnimations.clear();
+}
+
+// The hub: a panel holds the player, the camera, the bombs and the dummy still.
+static void UpdateHubFrame(MainData& main, float dt)
+{
+    Game& game = main.game;
+    if (!AnyPanelOpen(game.hub)) {
+        UpdatePlayer(dt, game);
+        UpdateCamera(game, dt, main.window, main);
+        UpdateBombs(game, dt);
+        UpdateEnemies(game, dt);  // the training dummy
+    }
+    UpdateHub(game, dt);
+    UpdateSkinAnimations(game, dt);
+    UpdateDeck(game, dt);
+}
+
+// A level: enemies move before the player; the player keeps updating under
+// the death screen, only the camera stops.
+static void UpdateLevelFrame(MainData& main, float dt)
+{
+    Game& game = main.game;
+    UpdateEnemies(game, dt);
+    UpdatePlayer(dt, game);
+    UpdateHud(game.hud, dt, game);
+    UpdateObstacles(dt, game);  // ground, gravity, doors and the level switch
+    UpdateBombs(game, dt);
+    if (game.deathScreen == 0)
+        UpdateCamera(game, dt, main.window, main);
+    UpdateLevelAnimations(game, dt);
+    if (game.hud.bossFight == 1)
+        UpdateBoss(game, dt);
+    UpdateBackground(game, dt);
+    UpdateDeck(game, dt);
+}
+
+void UpdateGame(MainData& main, float dt)
+{
+    if (main.game.hub.inHub == 1)
+        UpdateHubFrame(main, dt);
+    else
+        UpdateLevelFrame(main, dt);
+}
+
+static void DrawHubFrame(MainData& main)
+{
+    Game& game = main.game;
+    sf::RenderTarget& window = main.window;
+    DrawHubMap(game, window);
+    DrawPlayer(game, window);
+    for (HubDecor& puff : game.skinAnimations)
+        window.draw(puff.sprite);
+    DrawBombs(game, window);
+    DrawHubForeground(game, window);
+    DrawHubPanels(game, window);  // seller, card selector, quest board: each only while open
+    DrawEnemies(game, window);
+    DrawDamageTexts(game, window);
+    DrawRecapBoard(game, window);
+    DrawHud(game.hud, window, game.hub);
+}
+
+// Back to front. The door fade covers the level and the player but not the
+// cards or the death screen.
+static void DrawLevelFrame(MainData& main)
+{
+    Game& game = main.game;
+    sf::RenderTarget& window = main.window;
+    DrawBackground(game, window);
+    DrawLevel(game.level, window);
+    DrawBackgroundFront(game, window);
+    DrawEnemies(game, window);
+    if (game.hud.bossFight == 1)
+        DrawBoss(game.boss, window);
+    DrawLevelFront(game.level, window);
+    if (game.deathScreen == 0) {
+        DrawPlayer(game, window);
+        DrawBombs(game, window);
+        DrawHud(game.hud, window, game.hub);
+        DrawDamageTexts(game, window);
+    }
+    if (game.loadingScreen.loadingActive == 1)
+        DrawLoadingScreen(game.loadingScreen, window);
+    DrawLevelFade(game.level, window);
+    DrawDeck(game, window);
+    DrawDeathScreen(game, window);
+}
+
+void DrawGame(MainData& main)
+{
+    if (main.game.hub.inHub == 1)
+        DrawHubFrame(main);
+    else
+        DrawLevelFrame(main);
+}
+
+void GameKeyPressed(MainData& main)
+{
+    if (main.game.hub.inHub == 1)
+        HubKeyPressed(main.game, main.event.key.code);
+    else
+        PlayCard(main.game, main.event.key.code);
+}
+
+void GameMouseButtonPressed(MainData& main)
+{
+    Game& game = main.game;
+    const sf::Event::MouseButtonEvent click = main.event.mouseButton;
+    if (game.hub.inHub != 1) {
+        if (game.dialogue.active == 1)
+            DialogueClick(game.dialogue);
+        DeathScreenClick(game);
+    } else {
+        HubClick(game, click.button, click.x, click.y);
+    }
+    if (click.button == sf::Mouse::Right)
+        DetonateBomb(game.bombs);
+    if (click.button == sf::Mouse::Middle)
+        ResetEnemies(game.enemies);
+}
+
+void GameMouseMoved(MainData& main)
+{
+    UpdateDeckHover(main.game);
+}
+
+void DestroyGame(MainData& main)
+{
+    DestroyPlayer(main.game);
+    DestroyHud(main.game.hud);
+}

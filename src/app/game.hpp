@@ -1,0 +1,57 @@
+#pragma once
+// The running game: every game subsystem's record, created once at start,
+// and the per-frame orders of the hub and of a level.
+#include "boss/boss.hpp"
+#include "combat/bombs.hpp"
+#include "combat/deck.hpp"
+#include "enemies/enemies.hpp"
+#include "engine/camera.hpp"
+#include "hub/hub.hpp"
+#include "player/player.hpp"
+#include "ui/dialogue.hpp"
+#include "ui/hud.hpp"
+#include "ui/loading_screen.hpp"
+#include "world/background.hpp"
+#include "world/level.hpp"
+
+#include <vector>
+
+struct Assets;
+struct Input;
+struct MainData;
+
+enum Mode { MODE_MENU = 0, MODE_GAME = 1, MODE_PAUSE = 2 };
+
+struct Game {
+    Assets* assets = nullptr;      // the shared file cache
+    const Input* input = nullptr;  // every key and mouse poll reads this
+    Camera camera;
+    Enemies enemies;
+    int deathScreen = 0;
+    int mode = MODE_MENU;          // read by all three dispatches of the main loop
+    Player player;
+    Deck deck;
+    Hud hud;
+    Level level;
+    Bombs bombs;
+    Dialogue dialogue;
+    Background background;
+    Hub hub;
+    Boss boss;
+    LoadingScreen loadingScreen;
+    std::vector<HubDecor> skinAnimations;
+    int inDressRoomZone = 0;
+    int skinAnimationCount = 0;
+
+    Game() = default;
+    Game(const Game&) = delete;  // animations point into the records
+    Game& operator=(const Game&) = delete;
+};
+
+void InitGame(MainData& main);
+void UpdateGame(MainData& main, float dt);
+void DrawGame(MainData& main);
+void GameKeyPressed(MainData& main);
+void GameMouseButtonPressed(MainData& main);
+void GameMouseMoved(MainData& main);
+void DestroyGame(MainData& main);

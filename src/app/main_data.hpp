@@ -1,0 +1,42 @@
+#pragma once
+// The one record of the program: the window, the event being dispatched,
+// the frame clock, the shared services and every mode's state.
+#include "app/game.hpp"
+#include "engine/assets.hpp"
+#include "engine/input.hpp"
+#include "engine/sound_bank.hpp"
+#include "ui/menu.hpp"
+#include "ui/pause_menu.hpp"
+
+#include <SFML/Graphics/RenderWindow.hpp>
+#include <SFML/System/Clock.hpp>
+
+struct MainData {
+    sf::RenderWindow window;
+    sf::Event event{};  // the handlers read the event being dispatched from here
+    sf::Clock clock;
+    Assets assets;      // before the bank: its buffers outlive the bank's players
+    Input input;
+    SoundBank soundBank;
+    Menu menu;
+    Game game;
+    PauseMenu pauseMenu;
+    bool open = false;    // closing only marks this: the frame still updates and draws
+    float fixedDt = 0.f;  // > 0 replaces the clock's frame time (scripted runs)
+
+    MainData() = default;
+    MainData(const MainData&) = delete;
+    MainData& operator=(const MainData&) = delete;
+};
+
+void InitMain(MainData& main, unsigned seed);
+void CloseWindow(MainData& main);
+void PollEvents(MainData& main);
+void DispatchEvent(MainData& main);  // dispatches `main.event`
+void OnKeyPressed(MainData& main);
+void OnMouseButtonPressed(MainData& main);
+void OnMouseMoved(MainData& main);
+void UpdateMain(MainData& main);
+void RenderMain(MainData& main);  // clear and draw the mode, without display
+void DrawMain(MainData& main);
+void DestroyMain(MainData& main);

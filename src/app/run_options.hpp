@@ -1,0 +1,34 @@
+#pragma once
+// Options for scripted runs (tests, bug reports, players). With none the
+// game runs as it always does.
+#include <SFML/Window/Event.hpp>
+#include <istream>
+#include <optional>
+#include <string>
+#include <vector>
+
+enum ScriptAction { SCRIPT_EVENT, SCRIPT_SCREENSHOT, SCRIPT_QUIT };
+
+struct ScriptLine {
+    long frame = 0;
+    ScriptAction action = SCRIPT_EVENT;
+    sf::Event event{};  // applied through the same dispatch as real input
+    std::string path;   // screenshot file
+};
+
+struct RunOptions {
+    std::optional<unsigned> seed;     // else the time
+    float fixedDt = 0.f;              // > 0: every frame's dt
+    std::vector<ScriptLine> script;   // sorted by frame, file order kept within a frame
+    long frames = -1;                 // close after this many frames
+    std::string screenshot;           // the last drawn frame, saved at exit
+    long drawEvery = 1;
+    bool help = false;
+};
+
+// False with a one-line reason on bad input (unknown option, bad number,
+// unreadable script, a script line that does not parse, naming its line).
+bool ParseRunOptions(int argc, const char* const* argv, RunOptions& options, std::string& error);
+bool ParseScript(std::istream& in, std::vector<ScriptLine>& script, std::string& error);
+std::optional<sf::Keyboard::Key> KeyFromName(const std::string& name);
+const char* RunOptionsHelp();

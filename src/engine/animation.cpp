@@ -1,0 +1,98 @@
+#include "engine/animation.hpp"
+
+#include "world/obstacles.hpp"
+
+#include <cstdio>
+
+Animation CreateAnimation(sf::Sprite* sprite, int frameCount, int fps, sf::IntRect firstFrame)
+{
+    Animation animation{};
+    animation.sprite = sprite;
+    animation.frameCount = frameCount;
+    animation.fps = fps;
+    animation.firstFrame = firstFrame;
+    return animation;
+}
+
+void DrawAnimation(const Animation& animation, sf::RenderTarget& window)
+{
+    if (animation.sprite)
+        window.draw(*animation.sprite);
+}
+
+void ResetAnimation(Animation& animation)
+{
+    animation.currentFrame = 0;
+}
+
+static float FramePeriod(const Animation& animation)
+{
+    return 1.f / static_cast<float>(animation.fps);  // fps 0 gives infinity: the frame never changes
+}
+
+bool TickFrameClock(Animation& animation, float dt)
+{
+    animation.elapsed += dt;
+    if (animation.elapsed > FramePeriod(animation)) {
+        animation.elapsed -= FramePeriod(animation);
+        animation.currentFrame++;
+        return true;
+    }
+    return false;
+}
+
+void ShowAnimationFrame(Animation& animation)
+{
+    if (!animation.sprite)
+        return;
+    const sf::IntRect& first = animation.firstFrame;
+    animation.sprite->setTextureRect(
+        {first.left + animation.currentFrame * first.width, first.top, first.width, first.height});
+}
+
+void StepAnimationLoop(Animation& animation, float dt, int /*mode*/)
+{
+    TickFrameClock(animation, dt);
+    if (animation.currentFrame >= animation.frameCount)
+        animation.currentFrame = 0;  // the last frame has had its full period
+    ShowAnimationFrame(animation);
+}
+
+void StepAnimationOnce(Animation& animation, float dt, int /*mode*/, Obstacle& element)
+{
+    animation.elapsed += dt;
+    if (element.playOpen == 1 && animation.elapsed > FramePeriod(animation)) {
+        animation.elapsed -= FramePeriod(animation);
+        animation.currentFrame++;
+    }
+    if (animation.currentFrame >= animation.frameCount - 1)
+        element.playOpen = 0;
+    ShowAnimationFrame(animation);
+}
+
+void StepRewardAnimation(Animation& animation, float dt, int /*mode*/, Obstacle& element)
+{
+    const int lastFrame = animation.frameCount - 1;
+    animation.elapsed += dt;
+    if (animation.elapsed > FramePeriod(animation) && (element.armed == 1 || element.opening == 1)
+        && animation.currentFrame != lastFrame) {
+        animation.elapsed -= FramePeriod(animation);
+        animation.currentFrame++;
+    }
+    if (animation.currentFrame == lastFrame && element.opening == 1 && element.rearmTimer == 0.f) {
+        element.rearmTimer = 10.f;
+        element.opening = 0;
+        element.armed = 1;
+    }
+    if (element.rearmTimer >= 0.f && element.armed == 1) {
+        element.rearmTimer -= dt;
+        std::printf("%f\n", element.rearmTimer);
+    }
+    if (element.rearmTimer < 0.f) {
+        element.armed = 1;
+        element.rearmTimer = 0.f;
+        animation.currentFrame = 0;
+        element.ready = 1;
+    }
+    ShowAnimationFrame(animation);
+}

@@ -1,0 +1,36 @@
+#pragma once
+// The one resource cache: every picture, font and sound is loaded from disk
+// once, the first time a subsystem asks for it, and shared from then on.
+#include <SFML/Audio/SoundBuffer.hpp>
+#include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Texture.hpp>
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+#include <unordered_map>
+
+struct Assets {
+    std::filesystem::path root;  // the folder that holds "Assets/"
+    std::unordered_map<std::string, std::unique_ptr<sf::Texture>> textures;
+    std::unordered_map<std::string, std::unique_ptr<sf::Font>> fonts;
+    std::unordered_map<std::string, std::unique_ptr<sf::SoundBuffer>> sounds;
+    std::set<std::string> missing;  // each named once on standard error
+    int loads = 0;                  // files actually read from disk
+};
+
+// Looks for "Assets/" in the working directory, then beside the executable.
+// Returns false (and leaves root empty) when neither has it.
+bool FindAssetRoot(Assets& assets, const std::filesystem::path& executable);
+
+// Full path of a game path such as "Assets/Sprites/Menu/Play_01.png".
+std::filesystem::path AssetPath(const Assets& assets, const std::string& path);
+
+// A missing or unreadable file is reported once and yields an empty
+// resource (an empty texture draws nothing), so the game goes on.
+// Names a file that could not be read, once.
+void ReportMissing(Assets& assets, const std::string& path);
+
+const sf::Texture& GetTexture(Assets& assets, const std::string& path);
+const sf::Font& GetFont(Assets& assets, const std::string& path);
+const sf::SoundBuffer& GetSoundBuffer(Assets& assets, const std::string& path);

@@ -1,0 +1,3 @@
+#include "ui/loading_screen.hpp"
+
+void DrawLoadingScreen(LoadingScreen&, sf::RenderTarget&) {}

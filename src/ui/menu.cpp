@@ -1,0 +1,168 @@
+#include "ui/menu.hpp"
+
+#include "app/main_data.hpp"
+#include "ui/volume_bar.hpp"
+
+#include <string>
+#include <vector>
+
+namespace {
+
+const std::string kMenuFolder = "Assets/Sprites/Menu/";
+
+std::string MenuFile(const char* name) { return kMenuFolder + name; }
+
+// The buttons of each screen, in the order they are tested.
+std::vector<MenuButton*> ScreenButtons(Menu& menu)
+{
+    switch (menu.screen) {
+    case MENU_MAIN: return {&menu.playButton, &menu.quitButton, &menu.optionsButton, &menu.creditsButton};
+    case MENU_OPTIONS: return {&menu.returnButton, &menu.controlsButton};
+    case MENU_CREDITS: return {&menu.creditsReturnButton};
+    case MENU_CONTROLS: return {&menu.returnButton};
+    default: return {};
+    }
+}
+
+void InitButton(MenuButton& button, Assets& assets, const char* name, const char* hoverName, sf::Vector2f at)
+{
+    InitMenuButton(button, assets, MenuFile(name), MenuFile(hoverName), at, false);
+}
+
+}  // namespace
+
+void InitMenu(MainData& main)
+{
+    Menu& menu = main.menu;
+    Assets& assets = main.assets;
+    menu.screen = MENU_MAIN;
+    InitSoundBank(main.soundBank, assets);
+    InitMenuImage(menu.wallpaper, assets, MenuFile("Wallpaper.png"), {0.f, 0.f}, false);
+    InitMenuImage(menu.optionsPanel, assets, MenuFile("Pannel.png"), {960.f, 540.f}, true);
+    InitMenuImage(menu.creditsPanel, assets, MenuFile("CreditsPannel.png"), {960.f, 540.f}, true);
+    InitMenuImage(menu.soundBar, assets, MenuFile("SoundBar.png"), {960.f, 433.f}, true);
+    InitMenuImage(menu.controlsPanel, assets, MenuFile("ControlsPannel.png"), {960.f, 540.f}, true);
+    InitMenuImage(menu.volumeLabel, assets, MenuFile("Volume.png"), {726.f, 202.f}, false);
+    InitButton(menu.playButton, assets, "Play_01.png", "Play_02.png", {108.f, 370.f});
+    InitButton(menu.quitButton, assets, "Quit_01.png", "Quit_02.png", {118.f, 855.f});
+    InitButton(menu.optionsButton, assets, "Options_01.png", "Options_02.png", {18.f, 545.f});
+    InitButton(menu.creditsButton, assets, "Credits_01.png", "Credits_02.png", {25.f, 703.f});
+    InitMenuButton(menu.soundCursor, assets, MenuFile("SoundCursor.png"), MenuFile("SoundCursor.png"),
+                   {0.f, 0.f}, true);
+    const sf::FloatRect& bar = menu.soundBar.bounds;
+    PlaceVolumeCursor(menu.soundCursor, menu.soundBar, bar.left + bar.width - kVolumeStop, {0.f, 0.f});
+    InitButton(menu.returnButton, assets, "Return.png", "Return.png", {898.f, 883.f});
+    InitButton(menu.creditsReturnButton, assets, "Return.png", "Return.png", {898.f, 883.f});
+    InitButton(menu.controlsButton, assets, "Controls.png", "Controls.png", {676.f, 604.f});
+    ApplyVolume(main.soundBank, VolumeFromCursor(menu.soundBar, menu.soundCursor));
+    main.soundBank.menuMusic.play();
+}
+
+void UpdateMenu(MainData& main)
+{
+    Menu& menu = main.menu;
+    for (MenuButton* button : ScreenButtons(menu))
+        UpdateMenuButtonHover(*button, menu.mousePosition);
+    // The bar answers on every screen, shown or not.
+    const float volume = UpdateVolumeBar(menu.soundBar, menu.soundCursor, menu.mousePosition,
+                                         IsButtonDown(main.input, sf::Mouse::Left), menu.offset);
+    ApplyVolume(main.soundBank, volume);
+}
+
+void DrawMenu(MainData& main)
+{
+    Menu& menu = main.menu;
+    sf::RenderTarget& window = main.window;
+    window.draw(menu.wallpaper.sprite);
+    switch (menu.screen) {
+    case MENU_MAIN:
+        for (MenuButton* button : ScreenButtons(menu))
+            window.draw(button->sprite);
+        break;
+    case MENU_OPTIONS:
+        window.draw(menu.returnButton.sprite);
+        window.draw(menu.optionsPanel.sprite);
+        window.draw(menu.volumeLabel.sprite);
+        window.draw(menu.soundBar.sprite);
+        window.draw(menu.soundCursor.sprite);
+        window.draw(menu.controlsButton.sprite);
+        break;
+    case MENU_CREDITS:
+        window.draw(menu.creditsReturnButton.sprite);
+        window.draw(menu.creditsPanel.sprite);
+        break;
+    case MENU_CONTROLS:
+        window.draw(menu.returnButton.sprite);
+        window.draw(menu.controlsPanel.sprite);
+        break;
+    default:
+        break;
+    }
+}
+
+// Any button acts on the hovered element; the tests run in sequence on the
+// hover flags of the last update.
+void MenuMouseButtonPressed(MainData& main)
+{
+    Menu& menu = main.menu;
+    switch (menu.screen) {
+    case MENU_MAIN:
+        if (menu.playButton.hovered) {
+            main.soundBank.menuMusic.stop();
+            main.soundBank.gameMusic.play();
+            PauseMenu& pause = main.pauseMenu;
+            PlaceVolumeCursor(pause.soundCursor, pause.soundBar,
+                              menu.soundCursor.bounds.left + menu.soundCursor.bounds.width / 2.f, pause.offset);
+            main.game.mode = MODE_GAME;
+        }
+        if (menu.quitButton.hovered)
+            CloseWindow(main);
+        if (menu.optionsButton.hovered)
+            menu.screen = MENU_OPTIONS;
+        if (menu.creditsButton.hovered)
+            menu.screen = MENU_CREDITS;
+        break;
+    case MENU_OPTIONS:
+        if (menu.returnButton.hovered)
+            menu.screen = MENU_MAIN;
+        if (menu.controlsButton.hovered)
+            menu.screen = MENU_CONTROLS;
+        break;
+    case MENU_CREDITS:
+        if (menu.creditsReturnButton.hovered)
+            menu.screen = MENU_MAIN;
+        break;
+    case MENU_CONTROLS:
+        if (menu.returnButton.hovered)
+            menu.screen = MENU_OPTIONS;
+        break;
+    default:
+        break;
+    }
+}
+
+void MenuMouseMoved(const sf::Event::MouseMoveEvent& move, MainData& main)
+{
+    main.menu.mousePosition = {static_cast<float>(move.x), static_cast<float>(move.y)};
+}
+
+static void Anchor(MenuImage& image, sf::Vector2f offset) { image.sprite.setPosition(image.home + offset); }
+static void Anchor(MenuButton& button, sf::Vector2f offset) { button.sprite.setPosition(button.home + offset); }
+
+void AnchorMenu(Menu& menu, sf::Vector2f viewCentre)
+{
+    menu.offset = viewCentre - sf::Vector2f(960.f, 540.f);
+    for (MenuImage* image : {&menu.wallpaper, &menu.optionsPanel, &menu.creditsPanel, &menu.soundBar,
+                             &menu.controlsPanel, &menu.volumeLabel})
+        Anchor(*image, menu.offset);
+    for (MenuButton* button : {&menu.playButton, &menu.quitButton, &menu.optionsButton, &menu.creditsButton,
+                               &menu.returnButton, &menu.creditsReturnButton, &menu.controlsButton})
+        Anchor(*button, menu.offset);
+    const sf::FloatRect& cursor = menu.soundCursor.bounds;
+    PlaceVolumeCursor(menu.soundCursor, menu.soundBar, cursor.left + cursor.width / 2.f, menu.offset);
+}
+
+void DestroyMenu(MainData& main)
+{
+    main.menu = Menu{};
+}

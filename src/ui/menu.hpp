@@ -1,0 +1,36 @@
+#pragma once
+// The main menu: a wallpaper and four picture buttons, the options screen
+// with the volume bar, the credits and the controls.
+#include "ui/menu_element.hpp"
+
+struct MainData;
+
+enum MenuScreen { MENU_MAIN = 0, MENU_OPTIONS = 1, MENU_CREDITS = 2, MENU_CONTROLS = 3 };
+
+struct Menu {
+    MenuImage wallpaper;
+    MenuImage optionsPanel;
+    MenuImage creditsPanel;
+    MenuImage soundBar;
+    MenuImage controlsPanel;
+    MenuImage volumeLabel;
+    MenuButton playButton;
+    MenuButton quitButton;
+    MenuButton optionsButton;
+    MenuButton creditsButton;
+    MenuButton soundCursor;
+    MenuButton returnButton;         // options and controls screens
+    MenuButton creditsReturnButton;  // credits screen
+    MenuButton controlsButton;
+    sf::Vector2f mousePosition{};
+    sf::Vector2f offset{};  // view centre − (960, 540) at the last anchoring    // window pixels
+    int screen = MENU_MAIN;
+};
+
+void InitMenu(MainData& main);
+void UpdateMenu(MainData& main);
+void DrawMenu(MainData& main);
+void MenuMouseButtonPressed(MainData& main);
+void MenuMouseMoved(const sf::Event::MouseMoveEvent& move, MainData& main);
+void AnchorMenu(Menu& menu, sf::Vector2f viewCentre);
+void DestroyMenu(MainData& main);

@@ -1,0 +1,41 @@
+#include "ui/menu_element.hpp"
+
+#include "engine/assets.hpp"
+
+static void Place(sf::Sprite& sprite, const sf::Texture& texture, sf::Vector2f position, bool centred)
+{
+    sprite.setTexture(texture, true);
+    if (centred) {
+        const sf::FloatRect local = sprite.getLocalBounds();
+        sprite.setOrigin(local.width / 2.f, local.height / 2.f);
+    }
+    sprite.setPosition(position);
+}
+
+void InitMenuImage(MenuImage& image, Assets& assets, const std::string& path, sf::Vector2f position,
+                   bool centred)
+{
+    image.texture = &GetTexture(assets, path);
+    Place(image.sprite, *image.texture, position, centred);
+    image.bounds = image.sprite.getGlobalBounds();
+    image.home = position;
+}
+
+void InitMenuButton(MenuButton& button, Assets& assets, const std::string& path,
+                    const std::string& hoverPath, sf::Vector2f position, bool centred)
+{
+    button.texture = &GetTexture(assets, path);
+    button.hoverTexture = &GetTexture(assets, hoverPath);
+    Place(button.sprite, *button.texture, position, centred);
+    button.bounds = button.sprite.getGlobalBounds();
+    button.home = position;
+    button.hovered = 0;
+}
+
+void UpdateMenuButtonHover(MenuButton& button, sf::Vector2f mouse)
+{
+    button.hovered = button.bounds.contains(mouse) ? 1 : 0;
+    const sf::Texture* shown = button.hovered ? button.hoverTexture : button.texture;
+    if (shown)
+        button.sprite.setTexture(*shown, true);
+}

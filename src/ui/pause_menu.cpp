@@ -1,0 +1,136 @@
+#include "ui/pause_menu.hpp"
+
+#include "app/main_data.hpp"
+#include "ui/volume_bar.hpp"
+
+namespace {
+
+std::string PauseFile(const char* name) { return std::string("Assets/Sprites/Menu/") + name; }
+
+void InitImage(MenuImage& image, Assets& assets, const char* name, sf::Vector2f at, bool centred)
+{
+    InitMenuImage(image, assets, PauseFile(name), at, centred);
+}
+
+void InitButton(MenuButton& button, Assets& assets, const char* name, const char* hoverName, sf::Vector2f at)
+{
+    InitMenuButton(button, assets, PauseFile(name), PauseFile(hoverName), at, false);
+}
+
+float CursorCentreX(const MenuButton& cursor) { return cursor.bounds.left + cursor.bounds.width / 2.f; }
+
+}  // namespace
+
+void InitPauseMenu(PauseMenu& pause, Menu& menu, MainData& main)
+{
+    Assets& assets = main.assets;
+    pause.screen = PAUSE_MAIN;
+    InitImage(pause.shadow, assets, "ScreenShadow.png", {0.f, 0.f}, false);
+    InitImage(pause.pausePanel, assets, "PausePannel.png", {960.f, 540.f}, true);
+    InitImage(pause.controlsPanel, assets, "ControlsPannel.png", {960.f, 540.f}, true);
+    InitImage(pause.soundBar, assets, "SoundBar.png", {960.f, 433.f}, true);
+    InitImage(pause.volumeLabel, assets, "Volume.png", {726.f, 202.f}, false);
+    InitButton(pause.returnButton, assets, "Return.png", "Return.png", {898.f, 883.f});
+    InitButton(pause.optionsButton, assets, "Options_01.png", "Options_02.png", {300.f, 300.f});
+    InitButton(pause.controlsButton, assets, "Controls.png", "Controls.png", {300.f, 500.f});
+    InitButton(pause.menuButton, assets, "Return.png", "Return.png", {1300.f, 500.f});
+    InitMenuButton(pause.soundCursor, assets, PauseFile("SoundCursor.png"), PauseFile("SoundCursor.png"),
+                   {0.f, 0.f}, true);
+    PlaceVolumeCursor(pause.soundCursor, pause.soundBar, CursorCentreX(menu.soundCursor), pause.offset);
+}
+
+void UpdatePauseMenu(MainData& main, PauseMenu& pause)
+{
+    if (pause.screen == PAUSE_MAIN) {
+        for (MenuButton* button : {&pause.returnButton, &pause.controlsButton, &pause.menuButton})
+            button->hovered = button->bounds.contains(pause.mousePosition) ? 1 : 0;
+        UpdateMenuButtonHover(pause.optionsButton, pause.mousePosition);
+    } else {
+        pause.returnButton.hovered = pause.returnButton.bounds.contains(pause.mousePosition) ? 1 : 0;
+    }
+    const float volume = UpdateVolumeBar(pause.soundBar, pause.soundCursor, pause.mousePosition,
+                                         IsButtonDown(main.input, sf::Mouse::Left), pause.offset);
+    ApplyVolume(main.soundBank, volume);
+}
+
+void DrawPauseMenu(MainData& main, PauseMenu& pause)
+{
+    sf::RenderTarget& window = main.window;
+    window.draw(pause.shadow.sprite);
+    switch (pause.screen) {
+    case PAUSE_MAIN:
+        window.draw(pause.pausePanel.sprite);
+        window.draw(pause.optionsButton.sprite);
+        window.draw(pause.controlsButton.sprite);
+        window.draw(pause.menuButton.sprite);
+        break;
+    case PAUSE_OPTIONS:
+        window.draw(pause.pausePanel.sprite);
+        window.draw(pause.volumeLabel.sprite);
+        window.draw(pause.soundBar.sprite);
+        window.draw(pause.soundCursor.sprite);
+        break;
+    case PAUSE_CONTROLS:
+        window.draw(pause.controlsPanel.sprite);
+        break;
+    default:
+        break;
+    }
+}
+
+// Back to the main menu: the menu music again, the main menu's cursor where
+// this one stands, its first screen.
+static void QuitToMenu(MainData& main, PauseMenu& pause)
+{
+    main.soundBank.gameMusic.stop();
+    main.soundBank.menuMusic.play();
+    Menu& menu = main.menu;
+    PlaceVolumeCursor(menu.soundCursor, menu.soundBar, CursorCentreX(pause.soundCursor), menu.offset);
+    main.game.mode = MODE_MENU;
+    menu.screen = MENU_MAIN;
+    pause.controlsButton.hovered = 0;
+}
+
+void PauseMouseButtonPressed(MainData& main)
+{
+    PauseMenu& pause = main.pauseMenu;
+    if (pause.screen != PAUSE_MAIN) {
+        if (pause.returnButton.hovered) {
+            pause.screen = PAUSE_MAIN;
+            pause.returnButton.hovered = 0;
+        }
+        return;
+    }
+    if (pause.returnButton.hovered) {
+        main.game.mode = MODE_GAME;
+        pause.returnButton.hovered = 0;
+    }
+    if (pause.optionsButton.hovered) {
+        pause.screen = PAUSE_OPTIONS;
+        pause.optionsButton.hovered = 0;
+    }
+    if (pause.controlsButton.hovered) {
+        pause.screen = PAUSE_CONTROLS;
+        pause.controlsButton.hovered = 0;
+    }
+    if (pause.menuButton.hovered)
+        QuitToMenu(main, pause);
+}
+
+void PauseMouseMoved(const sf::Event::MouseMoveEvent& move, PauseMenu& pause)
+{
+    pause.mousePosition = {static_cast<float>(move.x), static_cast<float>(move.y)};
+}
+
+void AnchorPauseMenu(PauseMenu& pause, sf::Vector2f viewCentre)
+{
+    pause.offset = viewCentre - sf::Vector2f(960.f, 540.f);
+    for (MenuImage* image : {&pause.pausePanel, &pause.shadow, &pause.controlsPanel, &pause.soundBar,
+                             &pause.volumeLabel})
+        image->sprite.setPosition(image->home + pause.offset);
+    for (MenuButton* button : {&pause.optionsButton, &pause.controlsButton, &pause.menuButton})
+        button->sprite.setPosition(button->home + pause.offset);
+    PlaceVolumeCursor(pause.soundCursor, pause.soundBar, CursorCentreX(pause.soundCursor), pause.offset);
+}
+
+void DestroyPauseMenu(PauseMenu&) {}

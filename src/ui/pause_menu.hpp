@@ -1,0 +1,34 @@
+#pragma once
+// The pause menu, drawn over the frozen game: options (its own copy of the
+// volume bar, kept in step with the main menu's), controls, an invisible
+// resume area and the way back to the main menu.
+#include "ui/menu_element.hpp"
+
+struct MainData;
+struct Menu;
+
+enum PauseScreen { PAUSE_MAIN = 0, PAUSE_OPTIONS = 1, PAUSE_CONTROLS = 2 };
+
+struct PauseMenu {
+    MenuImage pausePanel;
+    MenuImage shadow;
+    MenuImage controlsPanel;
+    MenuImage soundBar;
+    MenuImage volumeLabel;
+    MenuButton returnButton;  // never drawn: the panel's art shows the way back
+    MenuButton optionsButton;
+    MenuButton controlsButton;
+    MenuButton menuButton;
+    MenuButton soundCursor;
+    sf::Vector2f mousePosition{};
+    sf::Vector2f offset{};  // view centre − (960, 540) at the last anchoring
+    int screen = PAUSE_MAIN;
+};
+
+void InitPauseMenu(PauseMenu& pause, Menu& menu, MainData& main);
+void UpdatePauseMenu(MainData& main, PauseMenu& pause);
+void DrawPauseMenu(MainData& main, PauseMenu& pause);
+void PauseMouseButtonPressed(MainData& main);
+void PauseMouseMoved(const sf::Event::MouseMoveEvent& move, PauseMenu& pause);
+void AnchorPauseMenu(PauseMenu& pause, sf::Vector2f viewCentre);
+void DestroyPauseMenu(PauseMenu& pause);

@@ -1,0 +1,113 @@
+#pragma once
+// Runs the real game binary with options and a script, and reads back what
+// it printed and the screenshots it saved.
+#include <SFML/Graphics/Image.hpp>
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <sys/wait.h>
+#include <vector>
+
+struct GameRun {
+    int status = -1;
+    std::string out;  // standard output
+    std::string err;  // standard error
+};
+
+inline std::string ShellQuote(const std::string& text)
+{
+    std::string quoted = "'";
+    for (char c : text)
+        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+inline std::string ReadWhole(const std::filesystem::path& path)
+{
+    std::ifstream in(path);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+// A fresh folder for one test's screenshots and logs.
+inline std::filesystem::path TestFolder()
+{
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / "tidewrack-e2e"
+                                 / (std::string(info->test_suite_name()) + "." + info->name());
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+inline std::string ScriptPath(const std::string& name)
+{
+    return std::string(TIDEWRACK_SCRIPTS) + "/" + name;
+}
+
+// Runs the game from the build folder (its Assets/ are there) at a fixed
+// 60 frames a second of simulated time, with the given extra arguments.
+inline GameRun RunGame(const std::vector<std::string>& args, const std::filesystem::path& folder)
+{
+    std::string command = ShellQuote(TIDEWRACK_BINARY) + " --fixed-dt 0.0166667";
+    for (const std::string& arg : args)
+        command += " " + ShellQuote(arg);
+    const auto out = folder / "stdout.txt";
+    const auto err = folder / "stderr.txt";
+    command += " > " + ShellQuote(out.string()) + " 2> " + ShellQuote(err.string());
+    GameRun run;
+    const int raw = std::system(command.c_str());
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = ReadWhole(out);
+    run.err = ReadWhole(err);
+    return run;
+}
+
+inline bool HaveDisplay()
+{
+    return std::getenv("DISPLAY") != nullptr;
+}
+
+#define REQUIRE_DISPLAY()                                                                       \
+    if (!HaveDisplay())                                                                         \
+    GTEST_FAIL() << "no X display: run the end-to-end tests through ./check (it starts xvfb-run)"
+
+inline sf::Image LoadScreenshot(const std::filesystem::path& path)
+{
+    sf::Image image;
+    EXPECT_TRUE(image.loadFromFile(path.string())) << "no screenshot at " << path;
+    return image;
+}
+
+// The share of pixels of `area` in the screenshot equal to the picture's
+// opaque pixels drawn with its top-left at `at`.
+inline double MatchPicture(const sf::Image& shot, const sf::Image& picture, sf::Vector2i at)
+{
+    long opaque = 0, same = 0;
+    for (unsigned y = 0; y < picture.getSize().y; y++)
+        for (unsigned x = 0; x < picture.getSize().x; x++) {
+            const sf::Color want = picture.getPixel(x, y);
+            const int sx = at.x + static_cast<int>(x), sy = at.y + static_cast<int>(y);
+            if (want.a != 255 || sx < 0 || sy < 0 || sx >= static_cast<int>(shot.getSize().x)
+                || sy >= static_cast<int>(shot.getSize().y))
+                continue;
+            opaque++;
+            const sf::Color got = shot.getPixel(sx, sy);
+            same += got.r == want.r && got.g == want.g && got.b == want.b;
+        }
+    return opaque ? static_cast<double>(same) / static_cast<double>(opaque) : 0.0;
+}
+
+inline sf::Image LoadAsset(const std::string& path)
+{
+    sf::Image image;
+    EXPECT_TRUE(image.loadFromFile(path)) << "cannot read " << path;
+    return image;
+}
