@@ -130,4 +130,5 @@ void DestroyMain(MainData& main)
     DestroyMenu(main);
     DestroyPauseMenu(main.pauseMenu);
     main.window.close();
+    ReleaseSoundPlayers();
 }

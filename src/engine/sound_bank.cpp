@@ -23,8 +23,8 @@ const std::array<SoundEffectRow, SOUND_EFFECT_COUNT> kSoundEffects{{
     {"Assets/Sounds/Sounds/Zap.wav", true},
 }};
 
-// The program-wide players. They are made once and never destroyed, so no
-// exit-time destructor runs after the audio device has gone.
+// The program-wide players. They live on the heap and are released by hand
+// at exit, so no static destructor runs after the audio device has gone.
 static std::array<sf::Sound*, SOUND_EFFECT_COUNT> gSoundPlayers{};
 
 static void OpenMusic(Assets& assets, sf::Music& music, const std::string& path)
@@ -59,6 +59,14 @@ void ApplyVolume(SoundBank& bank, float volume)
     for (int i = 0; i < SOUND_EFFECT_COUNT; i++)
         if (kSoundEffects[i].followsVolume && gSoundPlayers[i])
             gSoundPlayers[i]->setVolume(volume);
+}
+
+void ReleaseSoundPlayers()
+{
+    for (sf::Sound*& player : gSoundPlayers) {
+        delete player;
+        player = nullptr;
+    }
 }
 
 float EffectVolume(SoundEffect effect)

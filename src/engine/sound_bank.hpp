@@ -44,6 +44,8 @@ struct SoundBank {
 
 void InitSoundBank(SoundBank& bank, Assets& assets);
 void ApplyVolume(SoundBank& bank, float volume);
+// At exit: lets the audio device close cleanly once the bank goes too.
+void ReleaseSoundPlayers();
 float EffectVolume(SoundEffect effect);  // the program-wide player's volume
 
 void PlayAnchorFall();

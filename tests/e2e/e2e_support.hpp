@@ -52,11 +52,13 @@ inline std::string ScriptPath(const std::string& name)
     return std::string(TIDEWRACK_SCRIPTS) + "/" + name;
 }
 
-// Runs the game from the build folder (its Assets/ are there) at a fixed
-// 60 frames a second of simulated time, with the given extra arguments.
-inline GameRun RunGame(const std::vector<std::string>& args, const std::filesystem::path& folder)
+// Runs the game in `folder` (it finds its Assets/ beside the binary, and a
+// script's screenshots land in the folder) at a fixed 60 frames a second of
+// simulated time, with the given extra arguments.
+inline GameRun RunGame(const std::vector<std::string>& args, const std::filesystem::path& folder,
+                       const std::string& binary = TIDEWRACK_BINARY)
 {
-    std::string command = ShellQuote(TIDEWRACK_BINARY) + " --fixed-dt 0.0166667";
+    std::string command = "cd " + ShellQuote(folder.string()) + " && " + ShellQuote(binary) + " --fixed-dt 0.0166667";
     for (const std::string& arg : args)
         command += " " + ShellQuote(arg);
     const auto out = folder / "stdout.txt";
