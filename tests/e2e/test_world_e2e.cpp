@@ -1,0 +1,32 @@
+#include "e2e_support.hpp"
+
+namespace {
+
+// The tutorial from the cinematic to the substance and its door, a first
+// random level crossed for a while, then the debug key B to the arena.
+TEST(WorldE2E, TutorialSubstanceDoorLevelAndArena)
+{
+    REQUIRE_DISPLAY();
+    const auto folder = TestFolder();
+    const GameRun run = RunGame({"--seed", "1", "--script", ScriptPath("world_tutorial.script"), "--frames", "3005",
+                                 "--draw-every", "100"},
+                                folder);
+    ASSERT_EQ(run.status, 0) << run.err;
+    // With arms the player's position is printed every frame: the substance was taken.
+    EXPECT_NE(run.out.find("3855.000000"), std::string::npos);
+
+    const sf::Image arena = LoadScreenshot("world_boss_arena.png");
+    const sf::Image picture = LoadAsset("Assets/Sprites/BackGround/PaternBoss.png");
+    EXPECT_GT(MatchPicture(arena, picture, {0, 0}), 0.9);
+
+    // The first level has its own ground where the tutorial had its cliff.
+    const sf::Image door = LoadScreenshot("world_tutorial_door.png");
+    const sf::Image start = LoadScreenshot("world_level_start.png");
+    int differing = 0;
+    for (unsigned y = 600; y < 1080; y += 20)
+        for (unsigned x = 0; x < 1920; x += 20)
+            differing += door.getPixel(x, y) != start.getPixel(x, y);
+    EXPECT_GT(differing, 500);
+}
+
+}  // namespace
