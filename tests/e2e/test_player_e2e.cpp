@@ -4,6 +4,7 @@
 #include "e2e_support.hpp"
 
 #include <cmath>
+#include <unistd.h>
 
 namespace {
 
@@ -49,7 +50,9 @@ struct PlayerStory : ::testing::Test {
     {
         if (!HaveDisplay())
             return;
-        folder = std::filesystem::temp_directory_path() / "tidewrack-e2e" / "PlayerStory";
+        // Each test runs in its own process: give each run its own folder.
+        folder = std::filesystem::temp_directory_path() / "tidewrack-e2e"
+               / ("PlayerStory-" + std::to_string(::getpid()));
         std::filesystem::remove_all(folder);
         std::filesystem::create_directories(folder / "shots");
         run = RunGame({"--seed", "1", "--script", ScriptPath("player_story.script"), "--draw-every", "20"}, folder);

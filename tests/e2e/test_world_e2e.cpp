@@ -15,13 +15,13 @@ TEST(WorldE2E, TutorialSubstanceDoorLevelAndArena)
     // With arms the player's position is printed every frame: the substance was taken.
     EXPECT_NE(run.out.find("3855.000000"), std::string::npos);
 
-    const sf::Image arena = LoadScreenshot("world_boss_arena.png");
-    const sf::Image picture = LoadAsset("Assets/Sprites/BackGround/PaternBoss.png");
+    const sf::Image arena = LoadScreenshot(folder / "world_boss_arena.png");
+    const sf::Image picture = LoadAsset(std::string(TIDEWRACK_ASSETS) + "/Sprites/BackGround/PaternBoss.png");
     EXPECT_GT(MatchPicture(arena, picture, {0, 0}), 0.9);
 
     // The first level has its own ground where the tutorial had its cliff.
-    const sf::Image door = LoadScreenshot("world_tutorial_door.png");
-    const sf::Image start = LoadScreenshot("world_level_start.png");
+    const sf::Image door = LoadScreenshot(folder / "world_tutorial_door.png");
+    const sf::Image start = LoadScreenshot(folder / "world_level_start.png");
     int differing = 0;
     for (unsigned y = 600; y < 1080; y += 20)
         for (unsigned x = 0; x < 1920; x += 20)
