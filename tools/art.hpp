@@ -41,7 +41,9 @@ void PaintPlaceholder(paint::Canvas& canvas, const AssetEntry& entry);
 // One registration function per subsystem; main calls them all.
 void RegisterMenuArt(PainterRegistry& registry);
 void RegisterPlayerArt(PainterRegistry& registry);
-void RegisterWorldArt(PainterRegistry& registry);
+void RegisterWorldArt(PainterRegistry& registry);  // calls the two below
+void RegisterWorldPropArt(PainterRegistry& registry);
+void RegisterWorldSkyArt(PainterRegistry& registry);
 void RegisterEnemiesArt(PainterRegistry& registry);
 void RegisterCombatArt(PainterRegistry& registry);
 void RegisterBossArt(PainterRegistry& registry);
