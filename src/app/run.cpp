@@ -24,6 +24,8 @@ public:
                 shots.push_back(line.path);
             else if (line.action == SCRIPT_QUIT)
                 CloseWindow(main);
+            else if (line.action == SCRIPT_WARP)
+                main.game.player.hitbox.setPosition(line.warp);  // a test's shortcut across a level
             else
                 Inject(main, line.event);
         }

@@ -88,6 +88,12 @@ bool ParseScriptLine(const std::string& text, ScriptLine& line, std::string& why
         line.path = argument(2);
         return true;
     }
+    float wx = 0.f, wy = 0.f;
+    if (verb == "warp" && words.size() == 4 && ParseNumber(words[2], wx) && ParseNumber(words[3], wy)) {
+        line.action = SCRIPT_WARP;
+        line.warp = {wx, wy};
+        return true;
+    }
     if (verb == "quit" && words.size() == 2) {
         line.action = SCRIPT_QUIT;
         return true;
@@ -179,5 +185,6 @@ const char* RunOptionsHelp()
            "  FRAME click left|right|middle X Y\n"
            "  FRAME release left|right|middle [X Y]\n"
            "  FRAME screenshot PATH\n"
+           "  FRAME warp X Y                put the player's body at world (X, Y)\n"
            "  FRAME quit\n";
 }

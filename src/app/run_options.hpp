@@ -7,13 +7,14 @@
 #include <string>
 #include <vector>
 
-enum ScriptAction { SCRIPT_EVENT, SCRIPT_SCREENSHOT, SCRIPT_QUIT };
+enum ScriptAction { SCRIPT_EVENT, SCRIPT_SCREENSHOT, SCRIPT_QUIT, SCRIPT_WARP };
 
 struct ScriptLine {
     long frame = 0;
     ScriptAction action = SCRIPT_EVENT;
     sf::Event event{};  // applied through the same dispatch as real input
     std::string path;   // screenshot file
+    sf::Vector2f warp{};  // where the player's body is put
 };
 
 struct RunOptions {

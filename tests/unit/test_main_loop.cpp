@@ -182,11 +182,12 @@ TEST(Script, LinesBecomeEventsInFrameOrder)
                             "3 click left 10 20\n"
                             "4 release left\n"
                             "5 screenshot /tmp/a.png\n"
+                            "7 warp 100.5 -20\n"
                             "9 quit\n");
     std::vector<ScriptLine> script;
     std::string error;
     ASSERT_TRUE(ParseScript(text, script, error)) << error;
-    ASSERT_EQ(script.size(), 6u);
+    ASSERT_EQ(script.size(), 7u);
     EXPECT_EQ(script[0].frame, 2);
     EXPECT_EQ(script[0].event.type, sf::Event::MouseMoved);
     EXPECT_EQ(script[1].event.mouseButton.button, sf::Mouse::Left);
@@ -194,7 +195,9 @@ TEST(Script, LinesBecomeEventsInFrameOrder)
     EXPECT_EQ(script[2].event.type, sf::Event::MouseButtonReleased);
     EXPECT_EQ(script[3].event.key.code, sf::Keyboard::D) << "file order is kept within a frame";
     EXPECT_EQ(script[4].action, SCRIPT_SCREENSHOT);
-    EXPECT_EQ(script[5].action, SCRIPT_QUIT);
+    EXPECT_EQ(script[5].action, SCRIPT_WARP);
+    EXPECT_EQ(script[5].warp, sf::Vector2f(100.5f, -20.f));
+    EXPECT_EQ(script[6].action, SCRIPT_QUIT);
     EXPECT_EQ(KeyFromName("LShift"), sf::Keyboard::LShift);
     EXPECT_EQ(KeyFromName("Pause"), sf::Keyboard::Pause);
 }
@@ -202,7 +205,7 @@ TEST(Script, LinesBecomeEventsInFrameOrder)
 TEST(Script, ABadLineIsNamedByNumber)
 {
     for (const char* bad : {"1 key Shift down", "x quit", "1 click up 3 4", "1 key A sideways", "-1 quit",
-                            "1 mouse 3", "1 teleport"}) {
+                            "1 mouse 3", "1 teleport", "1 warp 3"}) {
         std::istringstream text(std::string("0 quit\n") + bad + "\n");
         std::vector<ScriptLine> script;
         std::string error;
