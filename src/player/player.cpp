@@ -4,6 +4,8 @@
 #include "engine/assets.hpp"
 #include "engine/input.hpp"
 
+#include <cstdlib>
+
 namespace {
 
 struct RowData {
@@ -62,6 +64,8 @@ const sf::Vector2f kWinPlace{1920.f, 1080.f};
 const sf::Vector2f kWinOrigin{960.f, 540.f};
 // The notice floats this far above the hitbox's top.
 constexpr float kUpgradeLift = 40.f;
+// The reach is seen through, so the blade under it can be checked.
+constexpr sf::Uint8 kDebugShapeAlpha = 80;
 
 void BuildAnimations(Player& player)
 {
@@ -150,6 +154,8 @@ void InitPlayer(Game& game)
     player.lastKey = 0;
     player.facing = 20;
     SetScalarFields(player);
+    const char* debug = std::getenv("TIDEWRACK_DEBUG_HITBOXES");
+    player.debugShapes = debug && debug[0] == '1' ? 1 : 0;
     player.attackRects = kAttackRects;
     SetPlayerTextures(game);
     player.hitbox.setPosition(kHitboxStart);
@@ -203,6 +209,15 @@ static void PlaceUpgradeNotice(Player& player)
                                      body.top - kUpgradeLift - notice.height);
 }
 
+static void DrawAttackShape(const Player& player, sf::RenderTarget& window)
+{
+    sf::RectangleShape reach = player.attackShape;
+    sf::Color fill = reach.getFillColor();
+    fill.a = kDebugShapeAlpha;
+    reach.setFillColor(fill);
+    window.draw(reach);
+}
+
 void DrawPlayer(Game& game, sf::RenderTarget& window)
 {
     Player& player = game.player;
@@ -216,6 +231,8 @@ void DrawPlayer(Game& game, sf::RenderTarget& window)
     }
     if (player.cinematicState == CINEMATIC_SUBSTANCE && player.armsAnim)
         DrawAnimation(*player.armsAnim, window);
+    if (player.debugShapes == 1 && player.attacking == 1)
+        DrawAttackShape(player, window);
 }
 
 void DestroyPlayer(Game&) {}

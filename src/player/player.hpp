@@ -77,6 +77,7 @@ struct Player {
     int armsSequence = 0;
     int onGround = 0;
     int forcedPose = 0;
+    int debugShapes = 0;  // TIDEWRACK_DEBUG_HITBOXES=1: the swing's reach is drawn too
     int moveState = 0;    // 20 idle, 21 run/landed, 22 jump, 23 fall after dash/dive, 24 swing, 29 dash
     int aimRight = 0;
     int cinematicState = 0;  // 32 cinematic, 33 substance waiting, 0 play
