@@ -454,7 +454,7 @@ void DriftPlank(Canvas& c, int x, int y, int w, int h, int ground) {
 // The high ground: a layered cliff of rock, sand and buried wreck, grass on
 // top and the remains of a ship behind its edge. The layers wander a little,
 // column by column, so they read as rock rather than stripes.
-void Cliff(Canvas& c, int x, int y, int w, int h) {
+void Cliff(Canvas& c, int x, int y, int w, int h, int ground) {
     const Rgba strata[] = {pal::Sand0, Mix(pal::Sand0, pal::Stone0, 0.5f), pal::Stone0, Mix(pal::Wood1, pal::Stone0, 0.4f),
                            Mix(pal::Stone0, pal::Night0, 0.3f)};
     constexpr int kColumn = 16, kLayers = 12;
@@ -481,7 +481,7 @@ void Cliff(Canvas& c, int x, int y, int w, int h) {
     }
     c.FillRect(x + 2, y, 26, h, pal::Stone1);  // the face lit from the left
     c.FillRect(x + 2, y, 4, h, pal::Stone2);
-    Barnacles(c, x + 4, kFloorTop - 260 - 110, w - 8, 90, 77u, 18);
+    Barnacles(c, x + 4, ground - 110, w - 8, 90, 77u, 18);  // where the tide reaches
     InkSides(c, x, y, w, h);
     GrassFringe(c, x, y, w, 91u);
 }
@@ -545,7 +545,7 @@ void PaintTutorial(Canvas& c) {
             DriftPlank(c, x, y, w, h, ground);
         } else if (h > 500) {
             CliffDebris(c, x, y, w, 7900 + 160);
-            Cliff(c, x, y, w, std::max(h, c.Height() - y));
+            Cliff(c, x, y, w, std::max(h, c.Height() - y), ground);
         } else {
             Rock(c, x, y, w, std::max(h, ground + 20 - y), static_cast<std::uint32_t>(x));
         }
