@@ -16,6 +16,8 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <memory>
+#include <mutex>
 #include <string>
 
 #include "art.hpp"
@@ -72,12 +74,13 @@ Body BodyOf(const Pose& pose)
 
 Point Shoulder(const Body& b, bool front) { return {b.cx + (front ? b.rx - 3 : 3 - b.rx), b.cy + 5}; }
 
-void DrawFeet(Canvas& c, const Body& b, const Pose& pose, const Tones& t)
+// On the ground the feet stand on the baseline; a body lifted off it takes
+// its feet along, so they never hang apart from it.
+void DrawFeet(Canvas& c, const Pose& pose, const Tones& t)
 {
-    const int footY = kBaseline - 2;
+    const int footY = kBaseline - 2 + std::min(0, pose.dy);
     c.FillEllipse(kCentreX - 7 + pose.shiftBack, footY - pose.liftBack, 5, 2, t.dark);
     c.FillEllipse(kCentreX + 7 + pose.shiftFront, footY - pose.liftFront, 5, 2, t.mid);
-    (void)b;
 }
 
 void DrawFronds(Canvas& c, const Body& b, const Pose& pose, const Tones& t)
@@ -173,7 +176,7 @@ void DrawCreature(Canvas& cell, const Tones& t, const Pose& pose)
     if (pose.arms)
         Layer(cell, [&](Canvas& c) { DrawArm(c, Shoulder(b, false), pose.backHand, t); });
     Layer(cell, [&](Canvas& c) {
-        DrawFeet(c, b, pose, t);
+        DrawFeet(c, pose, t);
         DrawFronds(c, b, pose, t);
         DrawBlob(c, b, t);
     });
@@ -210,10 +213,9 @@ Pose Run(int f, int n)
 {
     const float a = kTau * f / n;
     Pose p;
-    p.dx = 2;
     p.dy = -Round(std::fabs(std::sin(a)) * 3.f);
     p.squash = p.dy == 0 ? 1 : 0;
-    p.shiftFront = Round(std::cos(a) * 6.f);
+    p.shiftFront = Round(std::cos(a) * 5.f);
     p.shiftBack = -p.shiftFront;
     p.liftFront = std::max(0, Round(std::sin(a) * 3.f));
     p.liftBack = std::max(0, Round(-std::sin(a) * 3.f));
@@ -332,13 +334,24 @@ struct Reach {
 constexpr std::array<Reach, 4> kReachRight{{{106, 64, 172, 77}, {56, 64, 129, 85}, {106, 51, 132, 100}, {89, 37, 129, 96}}};
 constexpr std::array<Reach, 4> kReachLeft{{{118, 64, 184, 77}, {68, 64, 141, 85}, {118, 51, 144, 100}, {128, 37, 168, 96}}};
 
+// The slam's hand rises no higher than this above the body's centre: an
+// arm longer than the body would not read as the creature's own.
+constexpr int kSlamReach = 22;
+
+// A shape that stands off the body (the left slam's) is reached at its near
+// side, so the arm stretches no further than a lunge.
+int HiltX(const Reach& r, int wanted)
+{
+    return std::max(r.x0 + 4, std::min(wanted, kCentreX + 24));
+}
+
 // The blade while the swing is live, kept 2 px inside the shape.
 void Strike(Pose& p, int step, const Reach& r, float s)
 {
     const int cy = (r.y0 + r.y1) / 2, cx = (r.x0 + r.x1) / 2;
     switch (step) {
-    case 0:  // thrust
-        p.dx = 3;
+    case 0:  // thrust: the arm lunges, the body stays over its box
+        p.squash = -1;
         p.hilt = {r.x0 + 4, cy};
         p.tip = {r.x0 + 4 + Round(30 + (r.x1 - r.x0 - 10 - 30) * std::min(1.f, s * 2.f)), cy};
         break;
@@ -350,14 +363,14 @@ void Strike(Pose& p, int step, const Reach& r, float s)
         break;
     case 2:  // rising cut, straight up and down
         p.dy = s < 0.4f ? -3 : 0;
-        p.hilt = {cx - 4, r.y0 + 4 + Round(6 * s)};
-        p.tip = {cx + 2, r.y1 - 3};
+        p.hilt = {HiltX(r, cx - 4), r.y0 + 4 + Round(6 * s)};
+        p.tip = {p.hilt.x + 6, r.y1 - 3};
         break;
-    default:  // overhead slam
+    default:  // overhead slam, the blade falling forward
         p.dy = s < 0.3f ? -5 : 0;
         p.squash = s < 0.3f ? -2 : 3;
-        p.hilt = {cx, r.y0 + 3 + Round(8 * s)};
-        p.tip = {cx + 1, r.y1 - 3};
+        p.hilt = {HiltX(r, cx), std::max(r.y0 + 3 + Round(8 * s), BodyOf(p).cy - kSlamReach)};
+        p.tip = {std::min(r.x1 - 4, p.hilt.x + 12), r.y1 - 3};
         break;
     }
 }
@@ -372,7 +385,6 @@ Pose Swing(int step, const Reach& reach, int f, int n)
     Body b = BodyOf(p);
     if (t < 0.3f) {  // wind-up: blade drawn back over the shoulder
         p.squash = 2;
-        p.dx = -2;
         b = BodyOf(p);
         p.hilt = {b.cx - 6 - Round(t * 10), b.cy - 12};
         p.tip = step == 1 ? Point{p.hilt.x - 30, p.hilt.y + 16} : Point{p.hilt.x - 22, p.hilt.y - 26};
@@ -381,7 +393,6 @@ Pose Swing(int step, const Reach& reach, int f, int n)
         b = BodyOf(p);
     } else {  // follow-through: the blade sinks and comes back
         const float s = (t - 0.75f) / 0.25f;
-        p.dx = 1;
         b = BodyOf(p);
         p.hilt = {b.cx + 14 - Round(4 * s), b.cy + 6};
         p.tip = {p.hilt.x + 24 - Round(10 * s), std::min(kBaseline, p.hilt.y + 14 + Round(6 * s))};
@@ -432,15 +443,49 @@ void PaintPlayerCell(Canvas& cell, const Look& look, int row, int f, int n)
     cell.Blit(right, 0, 0, true, true);
 }
 
-Painter SheetPainter(Look look)
+void PaintSheet(Canvas& canvas, const AssetEntry& e, const Look& look)
 {
-    return [look](Canvas& canvas, const AssetEntry& e) {
-        paint::ForEachCell(canvas, e.cellWidth, e.cellHeight, e.framesPerRow,
-                           [&](Canvas& cell, int row, int f, int n) { PaintPlayerCell(cell, look, row, f, n); });
-    };
+    paint::ForEachCell(canvas, e.cellWidth, e.cellHeight, e.framesPerRow,
+                       [&](Canvas& cell, int row, int f, int n) { PaintPlayerCell(cell, look, row, f, n); });
 }
 
 constexpr Tones kCoral{pal::Rust1, pal::Coral, pal::CoralLight};
+
+// The arms sheet and the five skins are one drawing: it is painted once, by
+// whichever of them the generator reaches first, and the others recolour a
+// copy of it.
+struct ArmsDrawing {
+    std::once_flag painted;
+    Canvas canvas;
+};
+
+void RecolourBody(Canvas& canvas, const Tones& to)
+{
+    const std::array<Rgba, 3> from{kCoral.dark, kCoral.mid, kCoral.light};
+    const std::array<Rgba, 3> into{to.dark, to.mid, to.light};
+    for (int y = 0; y < canvas.Height(); y++)
+        for (int x = 0; x < canvas.Width(); x++) {
+            const Rgba c = canvas.Get(x, y);
+            for (int i = 0; i < 3; i++)
+                if (c == from[i]) {
+                    canvas.Set(x, y, into[i]);
+                    break;
+                }
+        }
+}
+
+Painter SkinPainter(std::shared_ptr<ArmsDrawing> drawing, Tones tones)
+{
+    return [drawing, tones](Canvas& canvas, const AssetEntry& e) {
+        std::call_once(drawing->painted, [&] {
+            drawing->canvas = Canvas(e.width, e.height);
+            PaintSheet(drawing->canvas, e, {kCoral, true});
+        });
+        canvas = drawing->canvas;
+        if (!(tones.mid == kCoral.mid))
+            RecolourBody(canvas, tones);
+    };
+}
 constexpr Tones kBrown{pal::Wood1, pal::Wood2, pal::Wood3};
 constexpr Tones kPink{{176, 80, 120}, pal::Pink, {250, 198, 214}};
 constexpr Tones kGreen{pal::Kelp1, pal::Kelp2, {176, 206, 112}};
@@ -650,13 +695,15 @@ void PaintUpgradeNotice(Canvas& c, const AssetEntry&)
 void RegisterPlayerArt(PainterRegistry& registry)
 {
     const std::string dir = "Assets/Sprites/Player/";
-    registry.Add(dir + "spriteSheetPlayerAllNoArms2.png", SheetPainter({kCoral, false}));
-    registry.Add(dir + "spritesheetplayerAllFini.png", SheetPainter({kCoral, true}));
-    registry.Add(dir + "spritesheetplayerBrun.png", SheetPainter({kBrown, true}));
-    registry.Add(dir + "spritesheetplayerRose.png", SheetPainter({kPink, true}));
-    registry.Add(dir + "spritesheetplayerVert.png", SheetPainter({kGreen, true}));
-    registry.Add(dir + "spritesheetplayerVertBleu.png", SheetPainter({kGreenBlue, true}));
-    registry.Add(dir + "spritesheetplayerViolet.png", SheetPainter({kViolet, true}));
+    registry.Add(dir + "spriteSheetPlayerAllNoArms2.png",
+                 [](Canvas& canvas, const AssetEntry& e) { PaintSheet(canvas, e, {kCoral, false}); });
+    const auto arms = std::make_shared<ArmsDrawing>();
+    registry.Add(dir + "spritesheetplayerAllFini.png", SkinPainter(arms, kCoral));
+    registry.Add(dir + "spritesheetplayerBrun.png", SkinPainter(arms, kBrown));
+    registry.Add(dir + "spritesheetplayerRose.png", SkinPainter(arms, kPink));
+    registry.Add(dir + "spritesheetplayerVert.png", SkinPainter(arms, kGreen));
+    registry.Add(dir + "spritesheetplayerVertBleu.png", SkinPainter(arms, kGreenBlue));
+    registry.Add(dir + "spritesheetplayerViolet.png", SkinPainter(arms, kViolet));
     registry.Add(dir + "cinematicTuto1.png", PaintCinematic);
     registry.Add(dir + "SpriteSheetSubstanceJump.png", [](Canvas& canvas, const AssetEntry& e) {
         paint::ForEachCell(canvas, e.cellWidth, e.cellHeight, e.framesPerRow,
