@@ -49,6 +49,28 @@ void MenuUpdate(benchmark::State& state) { ModeFrame(state, MODE_MENU, false); }
 void MenuFrame(benchmark::State& state) { ModeFrame(state, MODE_MENU, true); }
 void PauseUpdate(benchmark::State& state) { ModeFrame(state, MODE_PAUSE, false); }
 void PauseFrame(benchmark::State& state) { ModeFrame(state, MODE_PAUSE, true); }
+// A level frame: the tutorial beach with its parallax, after the cinematic.
+void LevelFrame(benchmark::State& state, bool draw)
+{
+    auto main = StartGame();
+    main->game.mode = MODE_GAME;
+    main->fixedDt = 1.f / 60.f;
+    for (int frame = 0; frame < 30; frame++)
+        UpdateMain(*main);
+    for (auto _ : state) {
+        UpdateMain(*main);
+        if (draw) {
+            RenderMain(*main);
+            main->window.display();
+        }
+    }
+    DestroyMain(*main);
+}
+
+void LevelUpdate(benchmark::State& state) { LevelFrame(state, false); }
+void LevelDraw(benchmark::State& state) { LevelFrame(state, true); }
+BENCHMARK(LevelUpdate)->Unit(benchmark::kMicrosecond);
+BENCHMARK(LevelDraw)->Unit(benchmark::kMillisecond);
 BENCHMARK(MenuUpdate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(MenuFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(PauseUpdate)->Unit(benchmark::kMicrosecond);

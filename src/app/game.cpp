@@ -108,6 +108,7 @@ static void DrawLevelFrame(MainData& main)
     DrawLevelFade(game.level, window);
     DrawDeck(game, window);
     DrawDeathScreen(game, window);
+    DrawHitboxOverlay(game, window);
 }
 
 void DrawGame(MainData& main)

@@ -1,4 +1,5 @@
 #include "app/main_data.hpp"
+#include "engine/asset_manifest.hpp"
 
 #include <cstdlib>
 
@@ -11,6 +12,7 @@ void InitMain(MainData& main, unsigned seed)
     main.open = true;
     main.game.mode = MODE_MENU;
     main.clock.restart();
+    PreloadPictures(main.assets, StartupPictures());  // on every core, before the inits ask for them
     InitGame(main);  // the whole game is built once, while the menu shows
     InitMenu(main);
     InitPauseMenu(main.pauseMenu, main.menu, main);

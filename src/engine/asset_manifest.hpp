@@ -45,6 +45,11 @@ struct AssetEntry {
 // Every asset, in a fixed order (the generator's output order).
 std::span<const AssetEntry> AllAssets();
 
+// The pictures the game loads before its first frame (the player, the
+// tutorial, the parallax, the menus): the game decodes them on every core
+// at once at start. A test checks this list against what start-up loads.
+std::span<const char* const> StartupPictures();
+
 // The entry for a path, or nullptr when the game loads no such file.
 // The match is exact and case-sensitive, as on the game's file system.
 const AssetEntry* FindAsset(std::string_view path);

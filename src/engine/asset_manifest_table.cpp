@@ -378,9 +378,38 @@ const AssetEntry kAssets[] = {
     Sound("Assets/Sounds/Sounds/Zap.wav"),
 };
 
+const char* const kStartupPictures[] = {
+    "Assets/Sprites/Player/spriteSheetPlayerAllNoArms2.png",
+    "Assets/Sprites/Player/spritesheetplayerAllFini.png",
+    "Assets/Sprites/Player/cinematicTuto1.png",
+    "Assets/Sprites/Player/SpriteSheetSubstanceJump.png",
+    "Assets/Sprites/Player/imageHitbox2.png",
+    "Assets/Sprites/WinScreen.png",
+    "Assets/Sprites/HUD/UpgradeDamage.png",
+    "Assets/Sprites/BackGround/PatternTutobg.png",
+    "Assets/Sprites/BackGround/PatternTutoFront.png",
+    "Assets/Sprites/Obstacle/porc thai.png",
+    "Assets/Sprites/Maps/Layer1.png",
+    "Assets/Sprites/Maps/Layer2.png",
+    "Assets/Sprites/Maps/Layer3.png",
+    "Assets/Sprites/Maps/Layer4.png",
+    "Assets/Sprites/Maps/Layer5.png",
+    "Assets/Sprites/Maps/Background/Background.png",
+    "Assets/Sprites/Maps/Background/Sun.png",
+    "Assets/Sprites/Maps/SecondPlan/Boat.png",
+    "Assets/Sprites/Menu/Wallpaper.png",
+    "Assets/Sprites/Menu/Pannel.png",
+    "Assets/Sprites/Menu/CreditsPannel.png",
+    "Assets/Sprites/Menu/ControlsPannel.png",
+    "Assets/Sprites/Menu/PausePannel.png",
+    "Assets/Sprites/Menu/ScreenShadow.png",
+};
+
 }  // namespace
 
 std::span<const AssetEntry> AllAssets() { return kAssets; }
+
+std::span<const char* const> StartupPictures() { return kStartupPictures; }
 
 const AssetEntry* FindAsset(std::string_view path) {
     for (const AssetEntry& e : kAssets)

@@ -1,6 +1,12 @@
 #include "engine/assets.hpp"
 
+#include <SFML/Graphics/Image.hpp>
 #include <SFML/System/Err.hpp>
+#include <algorithm>
+#include <atomic>
+#include <thread>
+#include <type_traits>
+#include <vector>
 #include <iostream>
 #include <sstream>
 
@@ -12,6 +18,61 @@ void ReportMissing(Assets& assets, const std::string& path)
 }
 
 namespace {
+
+// A picture decoded from its file, with the rectangle of its visible pixels.
+struct DecodedPicture {
+    sf::Image image;
+    sf::IntRect visible;
+    bool ok = false;
+};
+
+sf::IntRect FindVisibleArea(const sf::Image& image)
+{
+    const sf::Vector2u size = image.getSize();
+    const sf::Uint8* pixels = image.getPixelsPtr();
+    int left = static_cast<int>(size.x), right = -1, top = static_cast<int>(size.y), bottom = -1;
+    for (int y = 0; y < static_cast<int>(size.y); y++) {
+        const sf::Uint8* row = pixels + static_cast<size_t>(y) * size.x * 4;
+        int first = -1, last = -1;
+        for (int x = 0; x < static_cast<int>(size.x); x++)
+            if (row[x * 4 + 3] != 0) {
+                if (first < 0)
+                    first = x;
+                last = x;
+            }
+        if (first < 0)
+            continue;
+        top = std::min(top, y), bottom = y;
+        left = std::min(left, first), right = std::max(right, last);
+    }
+    return bottom < 0 ? sf::IntRect() : sf::IntRect(left, top, right - left + 1, bottom - top + 1);
+}
+
+// Touches no shared state: the preloader runs it on several threads.
+DecodedPicture DecodePicture(const std::filesystem::path& file)
+{
+    DecodedPicture picture;
+    picture.ok = picture.image.loadFromFile(file.string());
+    if (picture.ok)
+        picture.visible = FindVisibleArea(picture.image);
+    return picture;
+}
+
+bool UploadPicture(Assets& assets, sf::Texture& texture, const std::string& path, const DecodedPicture& picture)
+{
+    if (!picture.ok || !texture.loadFromImage(picture.image))
+        return false;
+    assets.visibleAreas[path] = picture.visible;
+    return true;
+}
+
+bool LoadPicture(Assets& assets, sf::Texture& texture, const std::string& path)
+{
+    return UploadPicture(assets, texture, path, DecodePicture(AssetPath(assets, path)));
+}
+
+bool LoadResource(Assets&, sf::Font& font, const std::string& full) { return font.loadFromFile(full); }
+bool LoadResource(Assets&, sf::SoundBuffer& buffer, const std::string& full) { return buffer.loadFromFile(full); }
 
 // SFML prints its own loader errors; we name the file ourselves, once.
 template <typename Resource>
@@ -25,7 +86,11 @@ const Resource& Load(Assets& assets,
     auto resource = std::make_unique<Resource>();
     std::ostringstream quiet;
     std::streambuf* previous = sf::err().rdbuf(quiet.rdbuf());
-    bool ok = resource->loadFromFile(AssetPath(assets, path).string());
+    bool ok = false;
+    if constexpr (std::is_same_v<Resource, sf::Texture>)
+        ok = LoadPicture(assets, *resource, path);
+    else
+        ok = LoadResource(assets, *resource, AssetPath(assets, path).string());
     sf::err().rdbuf(previous);
     assets.loads++;
     if (!ok) {
@@ -60,6 +125,52 @@ std::filesystem::path AssetPath(const Assets& assets, const std::string& path)
 const sf::Texture& GetTexture(Assets& assets, const std::string& path)
 {
     return Load(assets, assets.textures, path);
+}
+
+void PreloadPictures(Assets& assets, std::span<const char* const> paths)
+{
+    std::vector<std::string> wanted;
+    for (const char* path : paths)
+        if (!assets.textures.count(path))
+            wanted.emplace_back(path);
+    std::vector<DecodedPicture> decoded(wanted.size());
+    std::atomic<size_t> next{0};
+    const auto worker = [&] {
+        for (size_t i = next++; i < wanted.size(); i = next++)
+            decoded[i] = DecodePicture(AssetPath(assets, wanted[i]));
+    };
+    std::ostringstream quiet;  // decoding threads must not race on SFML's error stream
+    std::streambuf* previous = sf::err().rdbuf(quiet.rdbuf());
+    std::vector<std::thread> workers(std::max(1u, std::thread::hardware_concurrency()));
+    for (std::thread& thread : workers)
+        thread = std::thread(worker);
+    for (std::thread& thread : workers)
+        thread.join();
+    sf::err().rdbuf(previous);
+    for (size_t i = 0; i < wanted.size(); i++) {
+        auto texture = std::make_unique<sf::Texture>();
+        assets.loads++;
+        if (!UploadPicture(assets, *texture, wanted[i], decoded[i])) {
+            texture = std::make_unique<sf::Texture>();
+            ReportMissing(assets, wanted[i]);
+        }
+        assets.textures.emplace(wanted[i], std::move(texture));
+    }
+}
+
+sf::IntRect VisibleArea(Assets& assets, const std::string& path)
+{
+    GetTexture(assets, path);
+    const auto found = assets.visibleAreas.find(path);
+    return found == assets.visibleAreas.end() ? sf::IntRect() : found->second;
+}
+
+void ShowVisibleArea(sf::Sprite& sprite, Assets& assets, const std::string& path)
+{
+    const sf::IntRect area = VisibleArea(assets, path);
+    sprite.setTexture(GetTexture(assets, path));
+    sprite.setTextureRect(area);
+    sprite.setOrigin(static_cast<float>(-area.left), static_cast<float>(-area.top));
 }
 
 const sf::Font& GetFont(Assets& assets, const std::string& path)

@@ -3,10 +3,12 @@
 // once, the first time a subsystem asks for it, and shared from then on.
 #include <SFML/Audio/SoundBuffer.hpp>
 #include <SFML/Graphics/Font.hpp>
+#include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <filesystem>
 #include <memory>
 #include <set>
+#include <span>
 #include <string>
 #include <unordered_map>
 
@@ -15,6 +17,7 @@ struct Assets {
     std::unordered_map<std::string, std::unique_ptr<sf::Texture>> textures;
     std::unordered_map<std::string, std::unique_ptr<sf::Font>> fonts;
     std::unordered_map<std::string, std::unique_ptr<sf::SoundBuffer>> sounds;
+    std::unordered_map<std::string, sf::IntRect> visibleAreas;  // per picture, found at load
     std::set<std::string> missing;  // each named once on standard error
     int loads = 0;                  // files actually read from disk
 };
@@ -28,9 +31,23 @@ std::filesystem::path AssetPath(const Assets& assets, const std::string& path);
 
 // A missing or unreadable file is reported once and yields an empty
 // resource (an empty texture draws nothing), so the game goes on.
+// Decodes the pictures on every core at once, then uploads them in order,
+// so a long list costs a fraction of loading it one by one. Pictures already
+// cached are skipped; failures are reported as GetTexture would.
+void PreloadPictures(Assets& assets, std::span<const char* const> paths);
+
 // Names a file that could not be read, once.
 void ReportMissing(Assets& assets, const std::string& path);
 
 const sf::Texture& GetTexture(Assets& assets, const std::string& path);
+// The smallest rectangle of a picture that holds all its visible (not fully
+// transparent) pixels. Drawing only that part saves the fill of its empty
+// margins, which is what a software renderer spends its time on.
+sf::IntRect VisibleArea(Assets& assets, const std::string& path);
+// Gives a still sprite its picture, cut to the visible area, with the origin
+// moved so that the sprite's position still names the whole picture's
+// top-left corner (at any scale).
+void ShowVisibleArea(sf::Sprite& sprite, Assets& assets, const std::string& path);
+
 const sf::Font& GetFont(Assets& assets, const std::string& path);
 const sf::SoundBuffer& GetSoundBuffer(Assets& assets, const std::string& path);

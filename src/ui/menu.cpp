@@ -43,6 +43,9 @@ void InitMenu(MainData& main)
     InitMenuImage(menu.soundBar, assets, MenuFile("SoundBar.png"), {960.f, 433.f}, true);
     InitMenuImage(menu.controlsPanel, assets, MenuFile("ControlsPannel.png"), {960.f, 540.f}, true);
     InitMenuImage(menu.volumeLabel, assets, MenuFile("Volume.png"), {726.f, 202.f}, false);
+    CropToVisible(menu.optionsPanel, assets, MenuFile("Pannel.png"));
+    CropToVisible(menu.creditsPanel, assets, MenuFile("CreditsPannel.png"));
+    CropToVisible(menu.controlsPanel, assets, MenuFile("ControlsPannel.png"));
     InitButton(menu.playButton, assets, "Play_01.png", "Play_02.png", {108.f, 370.f});
     InitButton(menu.quitButton, assets, "Quit_01.png", "Quit_02.png", {118.f, 855.f});
     InitButton(menu.optionsButton, assets, "Options_01.png", "Options_02.png", {18.f, 545.f});

@@ -21,6 +21,14 @@ void InitMenuImage(MenuImage& image, Assets& assets, const std::string& path, sf
     image.home = position;
 }
 
+void CropToVisible(MenuImage& image, Assets& assets, const std::string& path)
+{
+    const sf::Vector2f origin = image.sprite.getOrigin();
+    const sf::IntRect area = VisibleArea(assets, path);
+    image.sprite.setTextureRect(area);
+    image.sprite.setOrigin(origin.x - static_cast<float>(area.left), origin.y - static_cast<float>(area.top));
+}
+
 void InitMenuButton(MenuButton& button, Assets& assets, const std::string& path,
                     const std::string& hoverPath, sf::Vector2f position, bool centred)
 {

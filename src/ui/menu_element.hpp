@@ -30,5 +30,8 @@ void InitMenuImage(MenuImage& image, Assets& assets, const std::string& path, sf
                    bool centred);
 void InitMenuButton(MenuButton& button, Assets& assets, const std::string& path,
                     const std::string& hoverPath, sf::Vector2f position, bool centred);
+// For a panel with wide transparent margins: draws only its visible part,
+// in the same place.
+void CropToVisible(MenuImage& image, Assets& assets, const std::string& path);
 // Hover from the stored bounds; shows the matching picture.
 void UpdateMenuButtonHover(MenuButton& button, sf::Vector2f mouse);

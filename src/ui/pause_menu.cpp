@@ -30,6 +30,8 @@ void InitPauseMenu(PauseMenu& pause, Menu& menu, MainData& main)
     InitImage(pause.controlsPanel, assets, "ControlsPannel.png", {960.f, 540.f}, true);
     InitImage(pause.soundBar, assets, "SoundBar.png", {960.f, 433.f}, true);
     InitImage(pause.volumeLabel, assets, "Volume.png", {726.f, 202.f}, false);
+    CropToVisible(pause.pausePanel, assets, PauseFile("PausePannel.png"));
+    CropToVisible(pause.controlsPanel, assets, PauseFile("ControlsPannel.png"));
     InitButton(pause.returnButton, assets, "Return.png", "Return.png", {898.f, 883.f});
     InitButton(pause.optionsButton, assets, "Options_01.png", "Options_02.png", {300.f, 300.f});
     InitButton(pause.controlsButton, assets, "Controls.png", "Controls.png", {300.f, 500.f});

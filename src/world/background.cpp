@@ -61,17 +61,22 @@ const DecorKindData* FindDecorKind(int kind)
     return nullptr;
 }
 
-// Layers tile sideways: their texture repeats and the sprite is widened
-// to whatever the lag uncovers.
+// Only the rows of a layer that hold something are drawn (its sky-high
+// transparent top costs a full fill otherwise); the origin keeps the
+// sprite's position on the whole picture's top-left.
 void SetLayer(sf::Sprite& sprite, Assets& assets, const char* path, bool tiled)
 {
-    const sf::Texture& texture = GetTexture(assets, path);
-    if (tiled)
+    ShowVisibleArea(sprite, assets, path);
+    if (tiled) {
         assets.textures.at(path)->setRepeated(true);
-    sprite.setTexture(texture, true);
+        const sf::IntRect area = VisibleArea(assets, path);
+        sprite.setTextureRect({0, area.top, static_cast<int>(sprite.getTexture()->getSize().x), area.height});
+        sprite.setOrigin(0.f, static_cast<float>(-area.top));
+    }
     sprite.setPosition(0.f, kLayerTop);
 }
 
+// Layers tile sideways: the sprite is widened to whatever the lag uncovers.
 void PlaceLayer(sf::Sprite& sprite, float d, float factor, int length, bool tiled)
 {
     const float x = length == 0 ? d / factor
@@ -81,9 +86,10 @@ void PlaceLayer(sf::Sprite& sprite, float d, float factor, int length, bool tile
     const sf::Texture* texture = sprite.getTexture();
     if (!tiled || !texture)
         return;
-    const int width = std::max(static_cast<int>(texture->getSize().x),
-                               static_cast<int>(std::ceil(d - x)) + 2 * static_cast<int>(kViewHalfWidth));
-    sprite.setTextureRect({0, 0, width, static_cast<int>(texture->getSize().y)});
+    sf::IntRect rows = sprite.getTextureRect();
+    rows.width = std::max(static_cast<int>(texture->getSize().x),
+                          static_cast<int>(std::ceil(d - x)) + 2 * static_cast<int>(kViewHalfWidth));
+    sprite.setTextureRect(rows);
 }
 
 void StepDecorAnimation(DecorAnimation& decor, float dt, Player& player)

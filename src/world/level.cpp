@@ -233,10 +233,14 @@ void DrawLevelFade(Level& level, sf::RenderTarget& window)
 {
     if (level.fadeAlpha > 0)
         window.draw(level.fadeRect);
-    if (level.debugHitboxes != 1)
+}
+
+void DrawHitboxOverlay(Game& game, sf::RenderTarget& window)
+{
+    if (game.level.debugHitboxes != 1)
         return;
-    for (const Obstacle& element : level.obstacles)
+    for (const Obstacle& element : game.level.obstacles)
         if (element.hitbox.width > 0.f && element.hitbox.height > 0.f)
             OutlineBox(window, element.hitbox, DebugColour(element.type));
-    OutlineBox(window, level.debugPlayerBox, sf::Color::Yellow);
+    OutlineBox(window, game.player.hitbox.getGlobalBounds(), sf::Color::Yellow);
 }

@@ -21,7 +21,6 @@ struct Level {
     int biome = 0;         // 1 = biome 1 (fort), 0 = biome 2 (wreck)
     sf::RectangleShape fadeRect;  // 1920 x 1080 black, centred on the view
     int debugHitboxes = 0;        // TIDEWRACK_DEBUG_HITBOXES=1: outline every hitbox
-    sf::FloatRect debugPlayerBox{};  // the player's body, kept for that outline
     // A deque keeps each element in place as the level grows: animations
     // point at their element's sprite.
     std::deque<Obstacle> obstacles;
@@ -46,3 +45,5 @@ void AddStepWalls(Level& level, Game& game, int boundary, int fromHeight, int to
 // Drawn over the level and the player: the door's fade, and the debug
 // outlines of every hitbox when they are switched on.
 void DrawLevelFade(Level& level, sf::RenderTarget& window);
+// With TIDEWRACK_DEBUG_HITBOXES=1: every hitbox outlined, over everything.
+void DrawHitboxOverlay(Game& game, sf::RenderTarget& window);

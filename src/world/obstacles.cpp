@@ -98,7 +98,7 @@ void InitObstacle(int type, int index, Level& level, Game& game)
     element.tallBackground = kind->hangY == 947 ? 1 : 0;
     element.hasFront = kind->front ? 1 : 0;
     if (kind->front) {
-        element.frontSprite.setTexture(Texture(game, kind->front), true);
+        ShowVisibleArea(element.frontSprite, *game.assets, kind->front);
         element.frontSprite.setPosition(element.position);
     }
     if (type == OBS_DOOR)
@@ -108,15 +108,22 @@ void InitObstacle(int type, int index, Level& level, Game& game)
     const char* picture = PickPicture(*kind);
     if (!picture)
         return;  // ledges are never seen
-    element.sprite.setTexture(Texture(game, picture), true);
+    // Still pictures (the patterns' huge backgrounds above all) are cut to
+    // their visible part; sheets keep their whole frames.
+    if (kind->frames > 0)
+        element.sprite.setTexture(Texture(game, picture), true);
+    else
+        ShowVisibleArea(element.sprite, *game.assets, picture);
     element.sprite.setRotation(0.f);
     element.sprite.setPosition(PicturePosition(element, *kind));
     element.hasSprite = true;
     if (type == OBS_FOUNTAIN) {
         SetupFountain(element, *kind);
     } else if (kind->frames > 0) {
-        // Doors show their reward on their row; plain doors use row 0.
-        const sf::IntRect first{0, element.variant * kind->frameHeight, kind->frameWidth, kind->frameHeight};
+        // Doors show their reward on their row; plain doors, and every
+        // other sheet (a chest's variant is its kind), use row 0.
+        const int row = IsDoor(type) ? element.variant : 0;
+        const sf::IntRect first{0, row * kind->frameHeight, kind->frameWidth, kind->frameHeight};
         element.animation = CreateAnimation(&element.sprite, kind->frames, kind->fps, first);
         ShowAnimationFrame(element.animation);
     }
@@ -290,7 +297,8 @@ void SwitchLevel(Game& game, sf::Vector2f centre)
 
 void StepTransition(Game& game)
 {
-    const sf::Vector2f centre = game.player.view.getCenter();
+    // The camera's view: the fade must cover what the player sees.
+    const sf::Vector2f centre = game.camera.view.getCenter();
     StepLevelFade(game.level, centre);
     if (game.level.fadeAlpha >= kFadeSwitchAlpha)
         SwitchLevel(game, centre);
@@ -364,7 +372,6 @@ void UpdateObstacles(float dt, Game& game)
     TakeSubstance(game, body);
     if (body.top + body.height < kFloorLine && player.onGround == 0 && player.velocityY <= kMaxFallSpeed)
         player.velocityY += kGravity * dt;
-    game.level.debugPlayerBox = player.hitbox.getGlobalBounds();
 }
 
 void UpdateLevelAnimations(Game& game, float dt)
