@@ -1,6 +1,4 @@
-#include "app/game.hpp"
-#include "engine/assets.hpp"
-#include "engine/input.hpp"
+#include "game_test.hpp"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -9,26 +7,12 @@ namespace {
 
 constexpr float kFrame = 1.f / 60.f;
 
-struct BackgroundTest : ::testing::Test {
-    static inline Assets* assets = nullptr;
-    std::unique_ptr<Game> game = std::make_unique<Game>();
-    Input input;
+struct BackgroundTest : GameTest {
     Background& background = game->background;
 
-    static void SetUpTestSuite()
-    {
-        assets = new Assets;
-        FindAssetRoot(*assets, "");
-    }
-    static void TearDownTestSuite()
-    {
-        delete assets;
-        assets = nullptr;
-    }
     void SetUp() override
     {
-        game->assets = assets;
-        game->input = &input;
+        GameTest::SetUp();
         InitBackground(background, *assets);
         game->level.cursorX = 10000;
     }

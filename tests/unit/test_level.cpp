@@ -1,6 +1,4 @@
-#include "app/game.hpp"
-#include "engine/assets.hpp"
-#include "engine/input.hpp"
+#include "game_test.hpp"
 #include "world/level.hpp"
 
 #include <gtest/gtest.h>
@@ -10,26 +8,12 @@
 
 namespace {
 
-struct LevelTest : ::testing::Test {
-    static inline Assets* assets = nullptr;
-    std::unique_ptr<Game> game = std::make_unique<Game>();
-    Input input;
+struct LevelTest : GameTest {
     Level& level = game->level;
 
-    static void SetUpTestSuite()
-    {
-        assets = new Assets;
-        FindAssetRoot(*assets, "");
-    }
-    static void TearDownTestSuite()
-    {
-        delete assets;
-        assets = nullptr;
-    }
     void SetUp() override
     {
-        game->assets = assets;
-        game->input = &input;
+        GameTest::SetUp();
         InitPlayer(*game);
         InitLevel(level, *game);
         ResetLevel(level);

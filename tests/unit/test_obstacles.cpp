@@ -1,6 +1,4 @@
-#include "app/game.hpp"
-#include "engine/assets.hpp"
-#include "engine/input.hpp"
+#include "game_test.hpp"
 #include "world/level.hpp"
 
 #include <gtest/gtest.h>
@@ -10,27 +8,13 @@ namespace {
 
 constexpr float kFrame = 1.f / 60.f;
 
-struct ObstacleTest : ::testing::Test {
-    static inline Assets* assets = nullptr;
-    std::unique_ptr<Game> game = std::make_unique<Game>();
-    Input input;
+struct ObstacleTest : GameTest {
     Level& level = game->level;
     Player& player = game->player;
 
-    static void SetUpTestSuite()
-    {
-        assets = new Assets;
-        FindAssetRoot(*assets, "");
-    }
-    static void TearDownTestSuite()
-    {
-        delete assets;
-        assets = nullptr;
-    }
     void SetUp() override
     {
-        game->assets = assets;
-        game->input = &input;
+        GameTest::SetUp();
         InitPlayer(*game);
         InitLevel(level, *game);
         ResetLevel(level);
@@ -47,7 +31,6 @@ struct ObstacleTest : ::testing::Test {
         level.obstacleCount = static_cast<int>(level.obstacles.size());
         return element;
     }
-    void Hold(sf::Keyboard::Key key, bool down = true) { input.keys[key] = down; }
     void Place(float x, float y) { player.hitbox.setPosition(x, y); }
     sf::Vector2f At() const { return player.hitbox.getPosition(); }
     float Height() const { return player.hitbox.getGlobalBounds().height; }

@@ -1,6 +1,4 @@
-#include "app/game.hpp"
-#include "engine/assets.hpp"
-#include "engine/input.hpp"
+#include "game_test.hpp"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -11,29 +9,14 @@ constexpr float kFrame = 1.f / 60.f;
 
 // A game holding a freshly made player, fed by an input record the test
 // presses keys on. The sheets are read once for the whole suite.
-struct PlayerTest : ::testing::Test {
-    static inline Assets* assets = nullptr;
-    std::unique_ptr<Game> game = std::make_unique<Game>();
-    Input input;
+struct PlayerTest : GameTest {
     Player& p = game->player;
 
-    static void SetUpTestSuite()
-    {
-        assets = new Assets;
-        FindAssetRoot(*assets, "");
-    }
-    static void TearDownTestSuite()
-    {
-        delete assets;
-        assets = nullptr;
-    }
     void SetUp() override
     {
-        game->assets = assets;
-        game->input = &input;
+        GameTest::SetUp();
         InitPlayer(*game);
     }
-    void Hold(sf::Keyboard::Key key, bool down = true) { input.keys[key] = down; }
     // The player after the tutorial: arms grown, standing still.
     void GiveArms()
     {
