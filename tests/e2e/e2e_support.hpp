@@ -12,6 +12,7 @@
 #include <sstream>
 #include <string>
 #include <sys/wait.h>
+#include <unistd.h>
 #include <vector>
 
 struct GameRun {
@@ -45,6 +46,26 @@ inline std::filesystem::path TestFolder()
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;
+}
+
+// A folder for a suite that runs the game once and checks it in several
+// tests. ctest runs each test in its own process, so each process gets its
+// own folder; it is removed when the suite passed and kept for a look when
+// it failed.
+inline std::filesystem::path SuiteFolder(const std::string& suite)
+{
+    std::filesystem::path folder = std::filesystem::temp_directory_path() / "tidewrack-e2e"
+                                 / (suite + "-" + std::to_string(::getpid()));
+    std::filesystem::remove_all(folder);
+    std::filesystem::create_directories(folder);
+    return folder;
+}
+
+inline void RemoveSuiteFolderIfPassed(const std::filesystem::path& folder)
+{
+    const auto* suite = ::testing::UnitTest::GetInstance()->current_test_suite();
+    if (!folder.empty() && suite && suite->Passed())
+        std::filesystem::remove_all(folder);
 }
 
 inline std::string ScriptPath(const std::string& name)

@@ -31,13 +31,12 @@ struct PlayerCamera : ::testing::Test {
     {
         if (!HaveDisplay())
             return;
-        folder = std::filesystem::temp_directory_path() / "tidewrack-e2e"
-               / ("PlayerCamera-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(folder);
+        folder = SuiteFolder("PlayerCamera");
         std::filesystem::create_directories(folder / "shots");
         ::setenv("TIDEWRACK_DEBUG_HITBOXES", "1", 1);
         run = RunGame({"--seed", "1", "--script", ScriptPath("player_camera.script"), "--draw-every", "60"}, folder);
     }
+    static void TearDownTestSuite() { RemoveSuiteFolderIfPassed(folder); }
     sf::Vector2i Body(const std::string& name)
     {
         return BodyOnScreen(LoadScreenshot(folder / "shots" / ("camera_" + name + ".png")));

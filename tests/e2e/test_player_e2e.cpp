@@ -50,13 +50,11 @@ struct PlayerStory : ::testing::Test {
     {
         if (!HaveDisplay())
             return;
-        // Each test runs in its own process: give each run its own folder.
-        folder = std::filesystem::temp_directory_path() / "tidewrack-e2e"
-               / ("PlayerStory-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(folder);
+        folder = SuiteFolder("PlayerStory");
         std::filesystem::create_directories(folder / "shots");
         run = RunGame({"--seed", "1", "--script", ScriptPath("player_story.script"), "--draw-every", "20"}, folder);
     }
+    static void TearDownTestSuite() { RemoveSuiteFolderIfPassed(folder); }
     sf::Image Shot(const std::string& name) { return LoadScreenshot(folder / "shots" / (name + ".png")); }
 };
 

@@ -75,13 +75,12 @@ struct PlayerOverlay : ::testing::Test {
     {
         if (!HaveDisplay())
             return;
-        folder = std::filesystem::temp_directory_path() / "tidewrack-e2e"
-               / ("PlayerOverlay-" + std::to_string(::getpid()));
-        std::filesystem::remove_all(folder);
+        folder = SuiteFolder("PlayerOverlay");
         std::filesystem::create_directories(folder / "shots");
         ::setenv("TIDEWRACK_DEBUG_HITBOXES", "1", 1);
         run = RunGame({"--seed", "1", "--script", ScriptPath("player_overlay.script"), "--draw-every", "60"}, folder);
     }
+    static void TearDownTestSuite() { RemoveSuiteFolderIfPassed(folder); }
     sf::Image Shot(const std::string& name) { return LoadScreenshot(folder / "shots" / ("overlay_" + name + ".png")); }
 };
 
