@@ -97,3 +97,14 @@ bool ResolveSpriteAgainstRect(const sf::FloatRect& fixed, sf::Sprite& moving, sf
     moving.setPosition(push.position);
     return push.landed;
 }
+
+bool ResolveEnemyAgainstRect(const sf::FloatRect& fixed, sf::Transformable& body, const sf::FloatRect& bounds)
+{
+    if (!RectsOverlap(fixed, bounds))
+        return false;
+    const sf::Vector2f centre{bounds.left + bounds.width / 2.f, bounds.top + bounds.height / 2.f};
+    const PushOut push = ComputePushOut(fixed, bounds, centre, fixed.left, fixed.top);
+    // The body's origin is its top-left, so its position is its bounds' corner.
+    body.setPosition(push.position);
+    return push.vertical;
+}

@@ -5,6 +5,7 @@
 #include <SFML/Graphics/Rect.hpp>
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/Transformable.hpp>
 
 struct Player;
 
@@ -28,6 +29,11 @@ PushOut ComputePushOut(const sf::FloatRect& a, const sf::FloatRect& b, sf::Vecto
 // The player's hitbox against an obstacle: centre inset by 20 px, sides
 // decided by the obstacle's centre x and its top; updates the landing fields.
 void ResolvePlayerAgainstObstacle(const sf::FloatRect& obstacle, Player& player);
+
+// An enemy's body (a sprite, or a tank's rectangle) against a fixed
+// rectangle, sides decided by the two left and the two top edges. True when
+// the push was vertical.
+bool ResolveEnemyAgainstRect(const sf::FloatRect& fixed, sf::Transformable& body, const sf::FloatRect& bounds);
 
 // A sprite against a fixed rectangle, its motion of this frame taken back
 // first (`offset`). True when it was put on top of the rectangle.

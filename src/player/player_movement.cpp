@@ -189,11 +189,13 @@ void StepPlayerAttack(Game& game, float dt, sf::Vector2i mouse)
         p.comboStep = 0;
     }
     MeleeStrike(game.enemies, p, game.hud, game.hub);
-    if (p.attacking == 1) {
+    if (p.attacking == 1)
         p.attackTimer += dt;
-        if (p.attackTimer >= p.attackDuration)
-            EndSwing(p);
-    }
+    // Not only while swinging: a row's loop sets the timer to the swing's
+    // length, and this puts the reach away and the timer back to 0 before
+    // the next swing starts.
+    if (p.attackTimer >= p.attackDuration)
+        EndSwing(p);
 }
 
 namespace {

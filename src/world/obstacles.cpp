@@ -280,13 +280,12 @@ void SwitchLevel(Game& game, sf::Vector2f centre)
     ResetCamera(game.camera);
     level.fadeRect.setPosition(centre.x - 1920.f, centre.y - 1080.f);
     ResetLevel(level);
-    // Nothing of the old level follows the player, into the arena either.
-    ClearDecorAnimations(game.background);
-    KillAllEnemies(game);
-    RemoveAllFood(game.enemies);
     if (level.levelNumber == kBossLevelNumber) {
-        BuildBossLevel(level, game);
+        BuildBossLevel(level, game);  // the arena's build empties the roster itself
     } else {
+        ClearDecorAnimations(game.background);
+        KillAllEnemies(game);
+        RemoveAllFood(game.enemies);
         level.rollBiome = 1;
         BuildLevel(level, game);
     }

@@ -117,4 +117,25 @@ TEST(SpritePush, TheFramesMotionIsTakenBackBeforeThePush)
     EXPECT_EQ(far.getPosition(), sf::Vector2f(0, 0));
 }
 
+TEST(EnemyPush, SidesComeFromTheLeftAndTopEdgesAndTheResultIsTheAxis)
+{
+    // A tank's rectangle 30 px into a wall whose left edge is right of the
+    // tank's: pushed back left, and the push was not vertical.
+    sf::RectangleShape tank({200, 100});
+    tank.setPosition(830, 500);
+    EXPECT_FALSE(ResolveEnemyAgainstRect({1000, 0, 50, 1000}, tank, tank.getGlobalBounds()));
+    EXPECT_EQ(tank.getPosition(), sf::Vector2f(800, 500));
+    // A bird's sprite sinking 5 px into a floor: put back on top, vertical.
+    sf::Sprite bird = Body(100, 405, 40, 100);
+    EXPECT_TRUE(ResolveEnemyAgainstRect({0, 500, 1000, 50}, bird, bird.getGlobalBounds()));
+    EXPECT_EQ(bird.getPosition(), sf::Vector2f(100, 400));
+    // A wide obstacle starting left of the body: "A lies right of B" is
+    // false by the left edges even though its centre is to the right.
+    sf::Sprite rat = Body(100, 0, 50, 400);
+    ResolveEnemyAgainstRect({90, 100, 300, 100}, rat, rat.getGlobalBounds());
+    EXPECT_EQ(rat.getPosition(), sf::Vector2f(390, 0));
+    sf::Sprite away = Body(0, 0, 10, 10);
+    EXPECT_FALSE(ResolveEnemyAgainstRect({500, 500, 5, 5}, away, away.getGlobalBounds()));
+}
+
 }  // namespace
