@@ -52,8 +52,11 @@ private:
                 Feed(main, move);
             }
         }
-        if (event.type == sf::Event::MouseButtonReleased)
-            event.mouseButton.x = MousePosition(main.input).x, event.mouseButton.y = MousePosition(main.input).y;
+        if (event.type == sf::Event::MouseButtonReleased) {
+            const sf::Vector2i at = MousePosition(main.input);  // a release happens where the mouse is
+            event.mouseButton.x = at.x;
+            event.mouseButton.y = at.y;
+        }
         Feed(main, event);
     }
 
@@ -94,9 +97,10 @@ int RunGame(const RunOptions& options, const std::filesystem::path& executable)
 {
     auto main = std::make_unique<MainData>();
     if (!FindAssetRoot(main->assets, executable)) {
+        std::error_code error;
         std::cerr << "Tidewrack: no \"Assets\" folder in the working directory ("
-                  << std::filesystem::current_path().string() << ") nor beside the program ("
-                  << std::filesystem::absolute(executable).parent_path().string() << ")\n";
+                  << std::filesystem::current_path(error).string() << ") nor beside the program ("
+                  << std::filesystem::absolute(executable, error).parent_path().string() << ")\n";
         return 1;
     }
     main->fixedDt = options.fixedDt;
