@@ -99,4 +99,15 @@ TEST(CommandLine, WithoutAnAssetsFolderTheGameSaysWhereItLooked)
     EXPECT_NE(run.err.find(folder.string()), std::string::npos) << run.err;
 }
 
+// A link to the game (as a player's ~/bin would hold) leads to the real
+// program, and the assets beside it.
+TEST(CommandLine, StartedThroughALinkTheGameFindsItsAssets)
+{
+    const auto folder = TestFolder();
+    std::filesystem::create_symlink(TIDEWRACK_BINARY, folder / "play-tidewrack");
+    const GameRun run = RunGame({"--frames", "2"}, folder, "./play-tidewrack");
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.err.find("cannot read"), std::string::npos) << run.err;
+}
+
 }  // namespace
