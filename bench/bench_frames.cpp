@@ -4,7 +4,9 @@
 #include "app/main_data.hpp"
 
 #include <benchmark/benchmark.h>
+#include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 
 namespace {
@@ -12,8 +14,14 @@ namespace {
 std::unique_ptr<MainData> StartGame()
 {
     auto main = std::make_unique<MainData>();
-    if (!FindAssetRoot(main->assets, "/proc/self/exe"))
-        std::abort();
+    // The benchmark lives in build/bench; the assets are one folder up.
+    std::error_code error;
+    const auto folder = std::filesystem::read_symlink("/proc/self/exe", error).parent_path();
+    if (!FindAssetRoot(main->assets, folder)) {
+        std::fprintf(stderr, "tidewrack_bench: no \"Assets\" folder in the working directory nor in %s\n",
+                     folder.parent_path().c_str());
+        std::exit(1);
+    }
     InitMain(*main, 1);
     main->window.setFramerateLimit(0);
     main->window.setVerticalSyncEnabled(false);
