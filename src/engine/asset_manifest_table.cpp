@@ -137,8 +137,9 @@ const AssetEntry kAssets[] = {
           "y = 760, so the body is 760 - 598 = 162 tall; 87 wide centres it under the character (2 x 43.5)"),
     Still("Assets/Sprites/WinScreen.png", 1920, 1080, "origin (960, 540): a full-screen picture centred on its origin"),
     Still("Assets/Sprites/HUD/UpgradeDamage.png", 640, 160,
-          "the damage-upgrade notice is never positioned, so it sits at the world origin with scale 1: a banner "
-          "small enough to read as a notice in the first screen of a level"),
+          "the damage-upgrade notice floats centred above the player's head at scale 1 (it has no place of its "
+          "own; left at the world origin it would seldom be on screen): a banner wide enough to read, small "
+          "enough not to hide the player"),
 
     // ---- World: pattern backgrounds (Assets/Sprites/BackGround/) ------------
     // Each main picture covers its pattern's width and hangs from where it is
