@@ -83,9 +83,9 @@ const AssetEntry kAssets[] = {
           "clear and carries a BACK plaque at (898, 883), exactly over the Return button it covers (options) "
           "and inside the death screen's 175 x 175 button at (870, 880)"),
     Still("Assets/Sprites/Menu/CreditsPannel.png", 1920, 1080,
-          "not named by the game yet: the credits screen draws Pannel.png, which is also the options panel "
-          "and the death screen, so credits text in it would show on both. This is Pannel.png with the "
-          "credits written on it, for the credits screen to load instead"),
+          "the credits screen's own panel: Pannel.png is also the options panel and the death screen, so "
+          "credits text in it would show on all three. This is Pannel.png with the credits written on it, "
+          "centred at (960, 540) like it"),
     Still("Assets/Sprites/Menu/ControlsPannel.png", 1480, 840,
           "centred at (960, 540). The pause menu draws it alone and treats (898, 883) as its back area, so it "
           "carries a BACK plaque there (124 x 70, like Return.png); centred, reaching y = 960 makes it 840 tall "
@@ -98,7 +98,7 @@ const AssetEntry kAssets[] = {
     Still("Assets/Sprites/Menu/SoundBar.png", 1286, 64,
           "centred at (960, 433). The cursor (36 wide, centred on its position) stops 134 px inside either "
           "end and starts at the right stop; volume = (cursor left - bar left - 134) / 10, so the right stop "
-          "reads (W - 268 - 18) / 10 = 100 for W = 1286 and the left stop reads -1.8 (the game should clamp "
+          "reads (W - 268 - 18) / 10 = 100 for W = 1286 and the left stop reads -1.8 (the game clamps "
           "to 0)"),
     Still("Assets/Sprites/Menu/SoundCursor.png", 36, 80, "a grip narrow enough to sit inside the bar's 134 px end stops"),
     Still("Assets/Sprites/Menu/Volume.png", 468, 120, "top-left at (726, 202): 468 wide centres it on x = 960, "
