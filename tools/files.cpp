@@ -25,7 +25,7 @@ std::uint32_t Key(paint::Rgba c) {
 
 }  // namespace
 
-void WritePng(const std::filesystem::path& path, const paint::Canvas& canvas) {
+void WritePng(const std::filesystem::path& path, const paint::Canvas& canvas, const PngOffset* offset) {
     const int w = canvas.Width(), h = canvas.Height();
     if (w <= 0 || h <= 0) throw std::runtime_error("cannot write an empty picture to " + path.string());
     const auto& px = canvas.Pixels();
@@ -60,6 +60,7 @@ void WritePng(const std::filesystem::path& path, const paint::Canvas& canvas) {
     // nearly the same size on flat-colour art.
     png_set_compression_level(png, 2);
     png_set_filter(png, PNG_FILTER_TYPE_BASE, indexed ? PNG_FILTER_NONE : (PNG_FILTER_SUB | PNG_FILTER_UP));
+    if (offset) png_set_oFFs(png, info, offset->x, offset->y, PNG_OFFSET_PIXEL);
     if (indexed) {
         // Opaque entries go last in the transparency table's order, so put
         // translucent ones first and keep the table short.

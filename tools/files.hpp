@@ -11,7 +11,12 @@
 // case: flat palette art) are stored indexed with a transparency table,
 // others as 8-bit RGBA; low zlib effort keeps big sheets fast to write.
 // Throws std::runtime_error on failure.
-void WritePng(const std::filesystem::path& path, const paint::Canvas& canvas);
+// With an offset, the file also records (in its oFFs chunk) where the
+// canvas sits in a larger picture it was cut from.
+struct PngOffset {
+    int x = 0, y = 0;
+};
+void WritePng(const std::filesystem::path& path, const paint::Canvas& canvas, const PngOffset* offset = nullptr);
 
 // Writes mono 16-bit PCM samples as a WAV file. Throws on failure.
 void WriteWav(const std::filesystem::path& path, std::span<const std::int16_t> samples, int sampleRate);

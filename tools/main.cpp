@@ -69,6 +69,27 @@ void WriteStamp(const fs::path& stamp) {
     write(stamp, "Assets generated\n");
 }
 
+struct TrimRect {
+    int x = 0, y = 0, w = 1, h = 1;
+};
+
+// The smallest rectangle holding every pixel that is not fully transparent
+// (one transparent pixel for an empty canvas). A tiled picture keeps its
+// whole width: that is the period it repeats with.
+TrimRect VisibleRect(const paint::Canvas& canvas, bool fullWidth) {
+    const int w = canvas.Width(), h = canvas.Height();
+    int left = w, right = -1, top = h, bottom = -1;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            if (canvas.Pixels()[static_cast<std::size_t>(y) * w + x].a != 0) {
+                left = std::min(left, x), right = std::max(right, x);
+                top = std::min(top, y), bottom = y;
+            }
+    if (bottom < 0) return {};
+    if (fullWidth) left = 0, right = w - 1;
+    return {left, top, right - left + 1, bottom - top + 1};
+}
+
 void Generate(const fs::path& root, const AssetEntry& entry, const PainterRegistry& registry) {
     const fs::path out = OutputPath(root, entry);
     fs::create_directories(out.parent_path());
@@ -79,7 +100,13 @@ void Generate(const fs::path& root, const AssetEntry& entry, const PainterRegist
             else PaintPlaceholder(canvas, entry);
             if (canvas.Width() != entry.width || canvas.Height() != entry.height)
                 throw std::runtime_error(std::string("the painter of ") + entry.path + " resized its canvas");
-            WritePng(out, canvas);
+            if (entry.trimmed) {
+                const TrimRect keep = VisibleRect(canvas, entry.tiled);
+                const PngOffset offset{keep.x, keep.y};
+                WritePng(out, canvas.Crop(keep.x, keep.y, keep.w, keep.h), &offset);
+            } else {
+                WritePng(out, canvas);
+            }
             break;
         }
         case AssetKind::Sound:

@@ -35,6 +35,11 @@ struct AssetEntry {
     const char* licence;
     // Why the picture has this size when the code does not fix it outright.
     const char* why;
+    // Stored without its fully transparent margins (tiled pictures keep
+    // their full width, the period they repeat with): the file holds the
+    // rectangle of the picture that shows anything, and its PNG offset
+    // chunk says where that rectangle sits. The game draws it in place.
+    bool trimmed;
 
     bool IsSheet() const { return !framesPerRow.empty(); }
     int FramesInRow(int row) const {

@@ -24,24 +24,30 @@ constexpr int MaxOf(std::span<const int> v) {
 
 // A still picture of w x h.
 constexpr AssetEntry Still(const char* path, int w, int h, const char* why = "", bool tiled = false) {
-    return {path, AssetKind::Picture, w, h, w, h, 1, {}, tiled, nullptr, nullptr, why};
+    return {path, AssetKind::Picture, w, h, w, h, 1, {}, tiled, nullptr, nullptr, why, false};
+}
+
+// A still picture of w x h stored without its transparent margins: a
+// scenery picture hung from high above the ground is mostly empty sky.
+constexpr AssetEntry Backdrop(const char* path, int w, int h, const char* why, bool tiled = false) {
+    return {path, AssetKind::Picture, w, h, w, h, 1, {}, tiled, nullptr, nullptr, why, true};
 }
 
 // A sheet of cells cw x ch, one row per entry of frames, as wide as its
 // longest row.
 constexpr AssetEntry Sheet(const char* path, int cw, int ch, std::span<const int> frames, const char* why = "") {
     return {path, AssetKind::Picture, cw * MaxOf(frames), ch * static_cast<int>(frames.size()), cw, ch,
-            static_cast<int>(frames.size()), frames, false, nullptr, nullptr, why};
+            static_cast<int>(frames.size()), frames, false, nullptr, nullptr, why, false};
 }
 
 constexpr AssetEntry Sound(const char* path) {
-    return {path, AssetKind::Sound, 0, 0, 0, 0, 0, {}, false, nullptr, nullptr, ""};
+    return {path, AssetKind::Sound, 0, 0, 0, 0, 0, {}, false, nullptr, nullptr, "", false};
 }
 constexpr AssetEntry Music(const char* path) {
-    return {path, AssetKind::Music, 0, 0, 0, 0, 0, {}, false, nullptr, nullptr, ""};
+    return {path, AssetKind::Music, 0, 0, 0, 0, 0, {}, false, nullptr, nullptr, "", false};
 }
 constexpr AssetEntry Font(const char* path, const char* source, const char* licence, const char* why) {
-    return {path, AssetKind::Font, 0, 0, 0, 0, 0, {}, false, source, licence, why};
+    return {path, AssetKind::Font, 0, 0, 0, 0, 0, {}, false, source, licence, why, false};
 }
 
 // Frames per row of the sheets whose rows differ.
@@ -146,41 +152,41 @@ const AssetEntry kAssets[] = {
     // placed down to the bottom of the world (y = 1080, the camera's lowest
     // view). Fronts are placed at the pattern's position (not raised) and
     // reach the same bottom. Level floors' tops are at y = 760.
-    Still("Assets/Sprites/BackGround/Patern1 1.png", 2481, 1575,
+    Backdrop("Assets/Sprites/BackGround/Patern1 1.png", 2481, 1575,
           "pattern 0: 2481 wide; placed at (x, 452 - 947) = y -495, down to 1080"),
-    Still("Assets/Sprites/BackGround/Patern1 2.png", 2481, 1575, "second variant of Patern1 1"),
-    Still("Assets/Sprites/BackGround/Patern1front.png", 2481, 628, "pattern 0 front at (x, 452), down to 1080"),
-    Still("Assets/Sprites/BackGround/Patern2 1.png", 4563, 1821,
+    Backdrop("Assets/Sprites/BackGround/Patern1 2.png", 2481, 1575, "second variant of Patern1 1"),
+    Backdrop("Assets/Sprites/BackGround/Patern1front.png", 2481, 628, "pattern 0 front at (x, 452), down to 1080"),
+    Backdrop("Assets/Sprites/BackGround/Patern2 1.png", 4563, 1821,
           "pattern 1: 4563 wide; placed at (x, 206 - 947) = y -741, down to 1080"),
-    Still("Assets/Sprites/BackGround/Patern2 2.png", 4563, 1821, "second variant of Patern2 1"),
-    Still("Assets/Sprites/BackGround/Patern2front.png", 4563, 874, "pattern 1 front at (x, 206), down to 1080"),
-    Still("Assets/Sprites/BackGround/Patern3 1.png", 4212, 3303,
+    Backdrop("Assets/Sprites/BackGround/Patern2 2.png", 4563, 1821, "second variant of Patern2 1"),
+    Backdrop("Assets/Sprites/BackGround/Patern2front.png", 4563, 874, "pattern 1 front at (x, 206), down to 1080"),
+    Backdrop("Assets/Sprites/BackGround/Patern3 1.png", 4212, 3303,
           "pattern 2: 4212 wide; placed at (x, -1276 - 947) = y -2223, down to 1080 (its ledges climb to y -849)"),
-    Still("Assets/Sprites/BackGround/Patern3 2.png", 4212, 3303, "second variant of Patern3 1"),
-    Still("Assets/Sprites/BackGround/Patern4 1.png", 4584, 2611,
+    Backdrop("Assets/Sprites/BackGround/Patern3 2.png", 4212, 3303, "second variant of Patern3 1"),
+    Backdrop("Assets/Sprites/BackGround/Patern4 1.png", 4584, 2611,
           "pattern 3: 4584 wide; placed at (x, -784 - 747) = y -1531, down to 1080"),
-    Still("Assets/Sprites/BackGround/Patern4 2.png", 4584, 2611, "second variant of Patern4 1"),
-    Still("Assets/Sprites/BackGround/Pattern 2_WO_1.png", 4563, 1735,
+    Backdrop("Assets/Sprites/BackGround/Patern4 2.png", 4584, 2611, "second variant of Patern4 1"),
+    Backdrop("Assets/Sprites/BackGround/Pattern 2_WO_1.png", 4563, 1735,
           "pattern 4: 4563 wide; placed at (x, -655), down to 1080"),
-    Still("Assets/Sprites/BackGround/Pattern 2_WO_2.png", 4563, 1735, "second variant of Pattern 2_WO_1"),
-    Still("Assets/Sprites/BackGround/Paternbrick1front.png", 4563, 1735, "pattern 4 front at (x, -655), down to 1080"),
-    Still("Assets/Sprites/BackGround/Pattern 3_WO_1.png", 4638, 2050,
+    Backdrop("Assets/Sprites/BackGround/Pattern 2_WO_2.png", 4563, 1735, "second variant of Pattern 2_WO_1"),
+    Backdrop("Assets/Sprites/BackGround/Paternbrick1front.png", 4563, 1735, "pattern 4 front at (x, -655), down to 1080"),
+    Backdrop("Assets/Sprites/BackGround/Pattern 3_WO_1.png", 4638, 2050,
           "pattern 5: 4638 wide; placed at (x, -970), down to 1080"),
-    Still("Assets/Sprites/BackGround/Pattern 3_WO_2.png", 4638, 2050, "second variant of Pattern 3_WO_1"),
-    Still("Assets/Sprites/BackGround/Paternbrick2front.png", 4638, 2050, "pattern 5 front at (x, -970), down to 1080"),
-    Still("Assets/Sprites/BackGround/Pattern 4_WO_1.png", 4563, 1782,
+    Backdrop("Assets/Sprites/BackGround/Pattern 3_WO_2.png", 4638, 2050, "second variant of Pattern 3_WO_1"),
+    Backdrop("Assets/Sprites/BackGround/Paternbrick2front.png", 4638, 2050, "pattern 5 front at (x, -970), down to 1080"),
+    Backdrop("Assets/Sprites/BackGround/Pattern 4_WO_1.png", 4563, 1782,
           "pattern 6: 4563 wide; placed at (x, -702), down to 1080"),
-    Still("Assets/Sprites/BackGround/Pattern 4_WO_2.png", 4563, 1782, "second variant of Pattern 4_WO_1"),
-    Still("Assets/Sprites/BackGround/Paternbrick3front.png", 4563, 1782, "pattern 6 front at (x, -702), down to 1080"),
-    Still("Assets/Sprites/BackGround/PatternFin.png", 3985, 490,
+    Backdrop("Assets/Sprites/BackGround/Pattern 4_WO_2.png", 4563, 1782, "second variant of Pattern 4_WO_1"),
+    Backdrop("Assets/Sprites/BackGround/Paternbrick3front.png", 4563, 1782, "pattern 6 front at (x, -702), down to 1080"),
+    Backdrop("Assets/Sprites/BackGround/PatternFin.png", 3985, 490,
           "end pattern: added at cursorX - 70 and advancing the level by 3915, so the level ends 3985 px right "
           "of the picture's left edge; placed at y 590, down to 1080 (its floor top is at 760)"),
-    Still("Assets/Sprites/BackGround/PaternFrontEnd.png", 3985, 490, "end pattern front, same placement"),
-    Still("Assets/Sprites/BackGround/PaternBoss.png", 1920, 1080,
+    Backdrop("Assets/Sprites/BackGround/PaternFrontEnd.png", 3985, 490, "end pattern front, same placement"),
+    Backdrop("Assets/Sprites/BackGround/PaternBoss.png", 1920, 1080,
           "boss arena at (0, 0); the camera is bounded to 1920 x (0..1080) there, so one screen is all that shows"),
-    Still("Assets/Sprites/BackGround/PatternTutobg.png", 8466, 1340,
+    Backdrop("Assets/Sprites/BackGround/PatternTutobg.png", 8466, 1340,
           "tutorial: 8466 wide; placed at (0, -260), down to 1080"),
-    Still("Assets/Sprites/BackGround/PatternTutoFront.png", 8466, 1340, "tutorial front, same placement"),
+    Backdrop("Assets/Sprites/BackGround/PatternTutoFront.png", 8466, 1340, "tutorial front, same placement"),
 
     // ---- World: obstacles (Assets/Sprites/Obstacle/, Assets/Sprites/Maps/) ---
     Sheet("Assets/Sprites/Obstacle/porc thai.png", 324, 390, kGrid<5, 5>,
@@ -215,18 +221,18 @@ const AssetEntry kAssets[] = {
     // texture. Instead the layers tile horizontally: the game sets the
     // textures repeated and draws each with a texture rectangle as wide as
     // it needs (the widths below are one tile).
-    Still("Assets/Sprites/Maps/Background/Background.png", 256, 4320,
+    Backdrop("Assets/Sprites/Maps/Background/Background.png", 256, 4320,
           "the sky: a vertical gradient, so a 256 px tile repeats seamlessly; (L - 1920)(1 - 1/1.005) + 1920 = "
           "2021 px wide are needed at most", true),
-    Still("Assets/Sprites/Maps/Background/Sun.png", 1600, 3720,
+    Backdrop("Assets/Sprites/Maps/Background/Sun.png", 1600, 3720,
           "the sun, not tiled: hung at y -3240 like the sky, its disc low over the sea near y 240 (3480 down "
           "the picture); 1600 wide puts it right of the screen's middle, and at f = 1.005 it drifts only ~100 px "
           "over the longest level"),
-    Still("Assets/Sprites/Maps/Layer5.png", 1920, 4320, "far haze and clouds; one 1920 tile, repeated", true),
-    Still("Assets/Sprites/Maps/Layer4.png", 1920, 4320, "far sea stacks; one 1920 tile, repeated (needs 2889 px)", true),
-    Still("Assets/Sprites/Maps/Layer3.png", 1920, 4320, "cliffs; one 1920 tile, repeated (needs 3770 px)", true),
-    Still("Assets/Sprites/Maps/Layer2.png", 1920, 4320, "wrecks; one 1920 tile, repeated (needs 4574 px)", true),
-    Still("Assets/Sprites/Maps/Layer1.png", 1920, 4320, "near rocks; one 1920 tile, repeated (needs 5311 px)", true),
+    Backdrop("Assets/Sprites/Maps/Layer5.png", 1920, 4320, "far haze and clouds; one 1920 tile, repeated", true),
+    Backdrop("Assets/Sprites/Maps/Layer4.png", 1920, 4320, "far sea stacks; one 1920 tile, repeated (needs 2889 px)", true),
+    Backdrop("Assets/Sprites/Maps/Layer3.png", 1920, 4320, "cliffs; one 1920 tile, repeated (needs 3770 px)", true),
+    Backdrop("Assets/Sprites/Maps/Layer2.png", 1920, 4320, "wrecks; one 1920 tile, repeated (needs 4574 px)", true),
+    Backdrop("Assets/Sprites/Maps/Layer1.png", 1920, 4320, "near rocks; one 1920 tile, repeated (needs 5311 px)", true),
     Sheet("Assets/Sprites/Maps/FirstPlan/SpritesheetBouf.png", 584, 328, kGrid<1, 18>),
     Sheet("Assets/Sprites/Maps/SecondPlan/Boat.png", 474, 308, kGrid<1, 5>),
     Sheet("Assets/Sprites/Maps/SecondPlan/BlueParrot.png", 153, 153, kGrid<1, 10>),

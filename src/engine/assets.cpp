@@ -3,6 +3,8 @@
 #include <SFML/System/Err.hpp>
 #include <algorithm>
 #include <atomic>
+#include <cstdint>
+#include <fstream>
 #include <iostream>
 #include <png.h>
 #include <sstream>
@@ -24,7 +26,8 @@ namespace {
 struct DecodedPicture {
     std::unique_ptr<sf::Uint8[]> pixels;  // left uninitialised: the decoder writes every byte
     sf::Vector2u size;
-    sf::IntRect visible;
+    sf::Vector2i offset;  // of the file in its picture
+    sf::IntRect visible;  // in the file's own coordinates
     bool ok = false;
 };
 
@@ -65,9 +68,16 @@ DecodedPicture DecodePicture(const std::filesystem::path& file)
     picture.pixels.reset(new sf::Uint8[PNG_IMAGE_SIZE(image)]);
     picture.ok = png_image_finish_read(&image, nullptr, picture.pixels.get(), 0, nullptr) != 0;
     png_image_free(&image);
-    if (picture.ok)
+    if (picture.ok) {
         picture.visible = FindVisibleArea(picture);
+        picture.offset = ReadPictureOffset(file);
+    }
     return picture;
+}
+
+std::uint32_t BigEndian32(const unsigned char* bytes)
+{
+    return std::uint32_t{bytes[0]} << 24 | std::uint32_t{bytes[1]} << 16 | std::uint32_t{bytes[2]} << 8 | bytes[3];
 }
 
 bool UploadPicture(Assets& assets, sf::Texture& texture, const std::string& path, const DecodedPicture& picture)
@@ -75,7 +85,13 @@ bool UploadPicture(Assets& assets, sf::Texture& texture, const std::string& path
     if (!picture.ok || !texture.create(picture.size.x, picture.size.y))
         return false;
     texture.update(picture.pixels.get());
-    assets.visibleAreas[path] = picture.visible;
+    sf::IntRect visible = picture.visible;
+    if (visible.width > 0) {
+        visible.left += picture.offset.x;
+        visible.top += picture.offset.y;
+    }
+    assets.visibleAreas[path] = visible;
+    assets.fileOffsets[path] = picture.offset;
     return true;
 }
 
@@ -178,11 +194,47 @@ sf::IntRect VisibleArea(Assets& assets, const std::string& path)
     return found == assets.visibleAreas.end() ? sf::IntRect() : found->second;
 }
 
+sf::IntRect VisibleTextureArea(Assets& assets, const std::string& path)
+{
+    sf::IntRect area = VisibleArea(assets, path);
+    const auto found = assets.fileOffsets.find(path);
+    if (area.width > 0 && found != assets.fileOffsets.end()) {
+        area.left -= found->second.x;
+        area.top -= found->second.y;
+    }
+    return area;
+}
+
+// The offset chunk (oFFs: x, y, unit) comes before the image data, so
+// only the file's first few chunks are read.
+sf::Vector2i ReadPictureOffset(const std::filesystem::path& file)
+{
+    std::ifstream in(file, std::ios::binary);
+    unsigned char header[8];
+    if (!in.read(reinterpret_cast<char*>(header), sizeof header))
+        return {};
+    unsigned char chunk[8];
+    while (in.read(reinterpret_cast<char*>(chunk), sizeof chunk)) {
+        const std::uint32_t length = BigEndian32(chunk);
+        const std::string type(reinterpret_cast<const char*>(chunk + 4), 4);
+        if (type == "IDAT" || type == "IEND")
+            break;
+        if (type == "oFFs" && length == 9) {
+            unsigned char data[9];
+            if (!in.read(reinterpret_cast<char*>(data), sizeof data) || data[8] != 0)
+                return {};  // an offset in micrometres is not ours
+            return {static_cast<int>(BigEndian32(data)), static_cast<int>(BigEndian32(data + 4))};
+        }
+        in.seekg(static_cast<std::streamoff>(length) + 4, std::ios::cur);  // the data and its check
+    }
+    return {};
+}
+
 void ShowVisibleArea(sf::Sprite& sprite, Assets& assets, const std::string& path)
 {
     const sf::IntRect area = VisibleArea(assets, path);
     sprite.setTexture(GetTexture(assets, path));
-    sprite.setTextureRect(area);
+    sprite.setTextureRect(VisibleTextureArea(assets, path));
     sprite.setOrigin(static_cast<float>(-area.left), static_cast<float>(-area.top));
 }
 

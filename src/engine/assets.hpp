@@ -18,6 +18,7 @@ struct Assets {
     std::unordered_map<std::string, std::unique_ptr<sf::Font>> fonts;
     std::unordered_map<std::string, std::unique_ptr<sf::SoundBuffer>> sounds;
     std::unordered_map<std::string, sf::IntRect> visibleAreas;  // per picture, found at load
+    std::unordered_map<std::string, sf::Vector2i> fileOffsets;  // where a trimmed file sits in its picture
     std::set<std::string> missing;  // each named once on standard error
     int loads = 0;                  // files actually read from disk
 };
@@ -41,9 +42,17 @@ void ReportMissing(Assets& assets, const std::string& path);
 
 const sf::Texture& GetTexture(Assets& assets, const std::string& path);
 // The smallest rectangle of a picture that holds all its visible (not fully
-// transparent) pixels. Drawing only that part saves the fill of its empty
-// margins, which is what a software renderer spends its time on.
+// transparent) pixels, in the whole picture's coordinates. Drawing only that
+// part saves the fill of its empty margins, which is what a software
+// renderer spends its time on.
 sf::IntRect VisibleArea(Assets& assets, const std::string& path);
+// The same rectangle in the texture's coordinates. They differ for a picture
+// whose file leaves out its transparent margins (scenery hung high above
+// the ground): the file's offset chunk says where it sits in the picture.
+sf::IntRect VisibleTextureArea(Assets& assets, const std::string& path);
+// Where a file's pixels sit in the picture it was cut from; (0, 0) for a
+// file without an offset chunk, or one that cannot be read.
+sf::Vector2i ReadPictureOffset(const std::filesystem::path& file);
 // Gives a still sprite its picture, cut to the visible area, with the origin
 // moved so that the sprite's position still names the whole picture's
 // top-left corner (at any scale).

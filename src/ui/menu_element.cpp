@@ -25,7 +25,7 @@ void CropToVisible(MenuImage& image, Assets& assets, const std::string& path)
 {
     const sf::Vector2f origin = image.sprite.getOrigin();
     const sf::IntRect area = VisibleArea(assets, path);
-    image.sprite.setTextureRect(area);
+    image.sprite.setTextureRect(VisibleTextureArea(assets, path));
     image.sprite.setOrigin(origin.x - static_cast<float>(area.left), origin.y - static_cast<float>(area.top));
 }
 

@@ -69,9 +69,9 @@ void SetLayer(sf::Sprite& sprite, Assets& assets, const char* path, bool tiled)
     ShowVisibleArea(sprite, assets, path);
     if (tiled) {
         assets.textures.at(path)->setRepeated(true);
-        const sf::IntRect area = VisibleArea(assets, path);
-        sprite.setTextureRect({0, area.top, static_cast<int>(sprite.getTexture()->getSize().x), area.height});
-        sprite.setOrigin(0.f, static_cast<float>(-area.top));
+        const sf::IntRect rows = VisibleTextureArea(assets, path);
+        sprite.setTextureRect({0, rows.top, static_cast<int>(sprite.getTexture()->getSize().x), rows.height});
+        sprite.setOrigin(0.f, static_cast<float>(-VisibleArea(assets, path).top));
     }
     sprite.setPosition(0.f, kLayerTop);
 }

@@ -16,6 +16,7 @@
 #include <unistd.h>
 
 #include "engine/asset_manifest.hpp"
+#include "engine/assets.hpp"
 
 namespace fs = std::filesystem;
 
@@ -213,8 +214,22 @@ TEST(GeneratedAssets, EveryFileExistsWithItsGeometry) {
                 ASSERT_GE(b.size(), 33u);
                 EXPECT_EQ(std::string(b.begin() + 1, b.begin() + 4), "PNG");
                 EXPECT_EQ(std::string(b.begin() + 12, b.begin() + 16), "IHDR");
-                EXPECT_EQ(Be32(b, 16), static_cast<std::uint32_t>(e.width));
-                EXPECT_EQ(Be32(b, 20), static_cast<std::uint32_t>(e.height));
+                const int w = static_cast<int>(Be32(b, 16)), h = static_cast<int>(Be32(b, 20));
+                const sf::Vector2i at = ReadPictureOffset(e.path);
+                if (!e.trimmed) {
+                    EXPECT_EQ(w, e.width);
+                    EXPECT_EQ(h, e.height);
+                    EXPECT_EQ(at, sf::Vector2i()) << "only trimmed pictures are offset";
+                    break;
+                }
+                // A trimmed file is the part of its picture that shows anything.
+                EXPECT_GE(at.x, 0);
+                EXPECT_GE(at.y, 0);
+                EXPECT_LE(at.x + w, e.width);
+                EXPECT_LE(at.y + h, e.height);
+                if (e.tiled) {
+                    EXPECT_EQ(w, e.width) << "a tiled picture keeps its period";
+                }
                 break;
             }
             case AssetKind::Font: {

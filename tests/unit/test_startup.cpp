@@ -100,4 +100,33 @@ TEST(PictureLoading, ABrokenFileIsNamedOnceAndShowsNothing)
     std::filesystem::remove_all(root);
 }
 
+// Scenery files leave out their empty margins; the game still draws what
+// they show exactly where the whole picture would put it.
+TEST(PictureLoading, ATrimmedPictureIsDrawnInPlace)
+{
+    Assets assets;
+    ASSERT_TRUE(FindAssetRoot(assets, ""));
+    const std::string sun = "Assets/Sprites/Maps/Background/Sun.png";
+    const sf::Vector2i at = ReadPictureOffset(AssetPath(assets, sun));
+    EXPECT_GT(at.x, 0) << "the sun's file starts at its disc";
+    EXPECT_GT(at.y, 0);
+    const sf::IntRect inPicture = VisibleArea(assets, sun);
+    const sf::IntRect inTexture = VisibleTextureArea(assets, sun);
+    EXPECT_EQ(inPicture.left - inTexture.left, at.x);
+    EXPECT_EQ(inPicture.top - inTexture.top, at.y);
+    EXPECT_LE(inTexture.left + inTexture.width, static_cast<int>(GetTexture(assets, sun).getSize().x));
+
+    sf::Sprite sprite;
+    ShowVisibleArea(sprite, assets, sun);
+    sprite.setPosition(100.f, -3240.f);
+    const sf::FloatRect drawn = sprite.getGlobalBounds();
+    EXPECT_FLOAT_EQ(drawn.left, 100.f + static_cast<float>(inPicture.left));
+    EXPECT_FLOAT_EQ(drawn.top, -3240.f + static_cast<float>(inPicture.top));
+    EXPECT_FLOAT_EQ(drawn.width, static_cast<float>(inPicture.width));
+
+    EXPECT_EQ(ReadPictureOffset(AssetPath(assets, "Assets/Sprites/Menu/Wallpaper.png")), sf::Vector2i());
+    EXPECT_EQ(ReadPictureOffset(AssetPath(assets, "Assets/Sounds/Sounds/Zap.wav")), sf::Vector2i());
+    EXPECT_EQ(ReadPictureOffset(AssetPath(assets, "Assets/NoSuchFile.png")), sf::Vector2i());
+}
+
 }  // namespace

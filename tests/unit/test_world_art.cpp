@@ -6,6 +6,8 @@
 #include <SFML/Graphics/Image.hpp>
 #include <string>
 
+#include "engine/asset_manifest.hpp"
+#include "engine/assets.hpp"
 #include "world/pattern_table.hpp"
 
 namespace {
@@ -15,11 +17,20 @@ constexpr float kMinLitShare = 0.9f;
 
 int Brightness(sf::Color c) { return (c.r * 3 + c.g * 6 + c.b) / 10; }
 
+// The whole picture as the game places it: a trimmed file is put back
+// where it sits in its picture.
 sf::Image LoadPicture(const char* path)
 {
-    sf::Image image;
-    EXPECT_TRUE(image.loadFromFile(path)) << path;
-    return image;
+    sf::Image file;
+    EXPECT_TRUE(file.loadFromFile(path)) << path;
+    const AssetEntry* entry = FindAsset(path);
+    if (!entry)
+        return file;
+    sf::Image whole;
+    whole.create(static_cast<unsigned>(entry->width), static_cast<unsigned>(entry->height), sf::Color::Transparent);
+    const sf::Vector2i at = ReadPictureOffset(path);
+    whole.copy(file, static_cast<unsigned>(at.x), static_cast<unsigned>(at.y));
+    return whole;
 }
 
 // The world y of a picture's top row: tall backgrounds hang above their position.
