@@ -166,15 +166,19 @@ void Button(Canvas& c, const std::string& text, int scale, bool hover, std::uint
     }
 }
 
-// The BACK plaque the panels paint where the back area is.
-void BackPlaque(Canvas& c, int x, int y) {
+// A small plank with a left-pointing arrow and a four-letter word.
+Canvas ArrowPlaque(const char* word) {
     Canvas p(kBackW, kBackH);
     Plank(p, 2, 4, kBackW - 4, kBackH - 8, 77);
-    // A small left-pointing arrow and the word.
     const Point arrow[] = {{12, 35}, {24, 25}, {24, 45}};
     p.FillPolygon(arrow, pal::Lantern1);
-    paint::DrawTextOutlined(p, 32, 25, "BACK", pal::Bone, pal::Ink, 3);
-    c.Blit(p, x, y);
+    paint::DrawTextOutlined(p, 32, 25, word, pal::Bone, pal::Ink, 3);
+    return p;
+}
+
+// The BACK plaque the panels paint where the back area is.
+void BackPlaque(Canvas& c, int x, int y) {
+    c.Blit(ArrowPlaque("BACK"), x, y);
     // Ropes it hangs from.
     Rope(c, x + 14, y - 24, y + 6, 5);
     Rope(c, x + kBackW - 19, y - 24, y + 6, 5);
@@ -380,7 +384,9 @@ void RegisterMenuArt(PainterRegistry& registry) {
     registry.Add("Assets/Sprites/Menu/SoundBar.png", [](Canvas& c, const AssetEntry&) { SoundBar(c); });
     registry.Add("Assets/Sprites/Menu/SoundCursor.png", [](Canvas& c, const AssetEntry&) { SoundCursor(c); });
     registry.Add("Assets/Sprites/Menu/Volume.png", [](Canvas& c, const AssetEntry&) { Button(c, "VOLUME", 8, false, 41); });
-    registry.Add("Assets/Sprites/Menu/Return.png", [](Canvas& c, const AssetEntry&) { Button(c, "RETURN", 2, false, 43); });
+    // Seen only in the pause menu, as the way back to the main menu (the
+    // main menu's panels cover it).
+    registry.Add("Assets/Sprites/Menu/Return.png", [](Canvas& c, const AssetEntry&) { c.Blit(ArrowPlaque("MENU"), 0, 0); });
     registry.Add("Assets/Sprites/Menu/Controls.png", [](Canvas& c, const AssetEntry&) { Button(c, "CONTROLS", 8, false, 45); });
     struct Named {
         const char* name;
