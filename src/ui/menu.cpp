@@ -161,6 +161,9 @@ void AnchorMenu(Menu& menu, sf::Vector2f viewCentre)
     for (MenuButton* button : {&menu.playButton, &menu.quitButton, &menu.optionsButton, &menu.creditsButton,
                                &menu.returnButton, &menu.creditsReturnButton, &menu.controlsButton})
         Anchor(*button, menu.offset);
+    // The cursor stays where its bounds say it is (as in the pause menu):
+    // re-placed by its bounds' right edge less 134, it would be drawn 116 px
+    // away from where a click takes it, and move with every re-anchoring.
     const sf::FloatRect& cursor = menu.soundCursor.bounds;
     PlaceVolumeCursor(menu.soundCursor, menu.soundBar, cursor.left + cursor.width / 2.f, menu.offset);
 }

@@ -118,6 +118,9 @@ void StepDecorAnimation(DecorAnimation& decor, float dt, Player& player)
 }
 
 // Past one end of the level a moving decor comes back in at the other.
+// Coming back at the right end it is put just inside the level (its right
+// edge on the end): put past the end, the right-end rule would throw it
+// straight back to the left and it would never cross the level.
 void MoveDecor(DecorAnimation& decor, float dt, int length)
 {
     const double jitter = (std::rand() % 26 - 12.5) * dt;

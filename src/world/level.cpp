@@ -42,6 +42,9 @@ bool ShownOnItsOwn(int type)
     return type != OBS_WALL && type != OBS_LEDGE && type != OBS_FAN;
 }
 
+// Every element has its hitbox before it is initialised, so each picture
+// stands on its hitbox: a propeller initialised first would have no place
+// and be climbable but unseen.
 void PlaceElements(Level& level, Game& game, const Pattern& pattern, float x)
 {
     const std::size_t first = level.obstacles.size();

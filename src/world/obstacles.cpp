@@ -206,6 +206,8 @@ void StartClimb(Game& game, const Obstacle& element)
     player.climbTime = player.climbDuration;
 }
 
+// Each reward also names itself on standard output: the bare word, with
+// no line end.
 void GiveReward(Game& game, Obstacle& element)
 {
     Player& player = game.player;
@@ -220,15 +222,15 @@ void GiveReward(Game& game, Obstacle& element)
     case REWARD_DAMAGE:
         player.upgradeFlash = 1;
         player.damageFactor += kDamageBonus;
-        std::printf("DAMAGE\n");
+        std::printf("DAMAGE");
         break;
     case REWARD_CARD:
-        std::printf("CARD\n");
+        std::printf("CARD");
         break;
     case REWARD_LIFE:
         player.bonusHealth += kLifeBonus;
         RaiseMaxHealth(game.hud, kLifeBonus);
-        std::printf("LIFE\n");
+        std::printf("LIFE");
         break;
     }
 }
@@ -352,8 +354,11 @@ void TakeSubstance(Game& game, const sf::FloatRect& body)
         && player.cinematicState == kCinematicWaiting && rightMoment && player.armsSequence == 0) {
         player.cinematicState = 0;
         player.armsSequence = 1;
-        player.currentAnim = &player.anims[kArmsRow];
     }
+    // The arms grow through to the end, whatever pose the player's own
+    // update chose this frame (the special pose, a fall).
+    if (player.armsSequence == 1)
+        player.currentAnim = &player.anims[kArmsRow];
 }
 
 }  // namespace

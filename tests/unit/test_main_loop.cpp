@@ -138,6 +138,32 @@ TEST(VolumeBar, DragStopsInsideTheEndsAndAClickOnTheBarJumps)
     EXPECT_FLOAT_EQ(centre(), 1000);
 }
 
+// The camera re-anchors both menus every frame it moves: the cursor must
+// be drawn where it is clicked, and the volume must not drift.
+TEST(VolumeBar, ReAnchoringKeepsTheCursorAndTheVolume)
+{
+    Menu menu;
+    PauseMenu pause;
+    for (MenuImage* bar : {&menu.soundBar, &pause.soundBar})
+        bar->bounds = {317, 401, 1286, 64};
+    for (MenuButton* cursor : {&menu.soundCursor, &pause.soundCursor}) {
+        cursor->sprite.setTextureRect({0, 0, 36, 80});
+        cursor->sprite.setOrigin(18, 40);
+    }
+    PlaceVolumeCursor(menu.soundCursor, menu.soundBar, 1000, {0, 0});
+    PlaceVolumeCursor(pause.soundCursor, pause.soundBar, 1000, {0, 0});
+    const float volume = VolumeFromCursor(menu.soundBar, menu.soundCursor);
+    for (const sf::Vector2f centre : {sf::Vector2f(2160, 540), sf::Vector2f(9000, -1200), sf::Vector2f(960, 540)}) {
+        AnchorMenu(menu, centre);
+        AnchorPauseMenu(pause, centre);
+        const sf::Vector2f offset = centre - sf::Vector2f(960, 540);
+        EXPECT_EQ(menu.soundCursor.sprite.getPosition(), sf::Vector2f(1000, 433) + offset);
+        EXPECT_EQ(pause.soundCursor.sprite.getPosition(), sf::Vector2f(1000, 433) + offset);
+        EXPECT_FLOAT_EQ(VolumeFromCursor(menu.soundBar, menu.soundCursor), volume);
+        EXPECT_FLOAT_EQ(VolumeFromCursor(pause.soundBar, pause.soundCursor), volume);
+    }
+}
+
 TEST(VolumeBar, NeverAboveAHundred)
 {
     MenuImage bar;

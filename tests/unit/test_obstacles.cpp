@@ -96,7 +96,7 @@ TEST_F(ObstacleTest, AChestGivesItsRewardOnceThenItsItemFadesAway)
     testing::internal::CaptureStdout();
     Update();
     Update();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "LIFE\n");
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "LIFE");
     EXPECT_EQ(player.bonusHealth, 15);
     EXPECT_EQ(game->hud.maxHealth, 115);
     EXPECT_FALSE(chest.hasSprite);
@@ -214,6 +214,12 @@ TEST_F(ObstacleTest, PropellerSubstanceAndGravity)
     Update();
     EXPECT_EQ(player.cinematicState, 0);
     EXPECT_EQ(player.armsSequence, 1);
+    EXPECT_EQ(player.currentAnim, &player.anims[10]);
+    // Whatever the player's own update shows meanwhile (the special pose
+    // under O), the arms row is back before it steps again.
+    Hold(sf::Keyboard::F, false);
+    player.currentAnim = &player.anims[19];
+    Update();
     EXPECT_EQ(player.currentAnim, &player.anims[10]);
 }
 
