@@ -56,10 +56,12 @@ Animation& Row(Player& player, int row)
 }
 
 // The jump rows follow the jumps left: rows 4/5 rise from the first jump,
-// 6/7 from the second.
+// 6/7 from the second. Holding a propeller spends a jump every frame, so
+// the count can fall far below 0: that still rises as the last jump, not
+// as whatever row lies further down the sheet.
 Animation& RisingRow(Player& player, bool left)
 {
-    return Row(player, (left ? 7 : 6) - 2 * player.jumpsLeft);
+    return Row(player, (left ? 7 : 6) - 2 * std::max(player.jumpsLeft, 0));
 }
 
 Animation& FallingRow(Player& player)

@@ -212,6 +212,14 @@ TEST_F(PlayerTest, DoubleJumpNeedsArmsAndASlowedRise)
     p.velocityY = 0.f;
     StepPlayerMovement(*game, kFrame);
     EXPECT_FLOAT_EQ(p.velocityY, 0.f);  // no third
+
+    // A long climb spends a jump every frame the propeller is held; rising
+    // after it shows the last jump's row, never a swing or the arms row.
+    Hold(sf::Keyboard::Space, false);
+    p.jumpsLeft = -40;
+    p.velocityY = -650.f;
+    StepPlayerMovement(*game, kFrame);
+    EXPECT_EQ(p.currentAnim, &p.anims[6]);
 }
 
 TEST_F(PlayerTest, TheFloorLineSnapsUpAndRestoresTwoJumps)
