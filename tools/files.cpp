@@ -23,6 +23,39 @@ std::uint32_t Key(paint::Rgba c) {
     return (std::uint32_t(c.r) << 24) | (std::uint32_t(c.g) << 16) | (std::uint32_t(c.b) << 8) | c.a;
 }
 
+// The palette as the file stores it: translucent entries first, so the
+// transparency table stays short (entries past its end are opaque).
+struct FilePalette {
+    std::vector<int> remap;  // palette index -> file slot
+    std::vector<png_color> colours;
+    std::vector<png_byte> alphas;  // of the translucent slots
+    int translucent = 0;
+    int depth = 8;  // bits per pixel
+};
+
+FilePalette OrderPalette(const std::vector<paint::Rgba>& palette) {
+    FilePalette out;
+    std::vector<int> order;  // palette indices in file order
+    for (int i = 0; i < static_cast<int>(palette.size()); ++i)
+        if (palette[i].a != 255) order.push_back(i);
+    out.translucent = static_cast<int>(order.size());
+    for (int i = 0; i < static_cast<int>(palette.size()); ++i)
+        if (palette[i].a == 255) order.push_back(i);
+    out.remap.resize(palette.size());
+    out.colours.resize(palette.size());
+    out.alphas.resize(static_cast<std::size_t>(out.translucent));
+    for (int slot = 0; slot < static_cast<int>(order.size()); ++slot) {
+        const paint::Rgba c = palette[order[slot]];
+        out.remap[order[slot]] = slot;
+        out.colours[slot] = {c.r, c.g, c.b};
+        if (slot < out.translucent) out.alphas[slot] = c.a;
+    }
+    if (palette.size() <= 2) out.depth = 1;
+    else if (palette.size() <= 4) out.depth = 2;
+    else if (palette.size() <= 16) out.depth = 4;
+    return out;
+}
+
 }  // namespace
 
 void WritePng(const std::filesystem::path& path, const paint::Canvas& canvas, const PngOffset* offset) {
@@ -41,6 +74,12 @@ void WritePng(const std::filesystem::path& path, const paint::Canvas& canvas, co
         index.emplace(k, static_cast<int>(palette.size()));
         palette.push_back(c.a == 0 ? paint::Rgba{0, 0, 0, 0} : c);
     }
+
+    // Worked out before libpng starts: its errors jump back past anything
+    // created after the jump point.
+    const FilePalette filePalette = indexed ? OrderPalette(palette) : FilePalette{};
+    const std::vector<int>& remap = filePalette.remap;
+    const int translucent = filePalette.translucent, depth = filePalette.depth;
 
     std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "wb"));
     if (!file) throw std::runtime_error("cannot open " + path.string() + " for writing");
@@ -62,31 +101,10 @@ void WritePng(const std::filesystem::path& path, const paint::Canvas& canvas, co
     png_set_filter(png, PNG_FILTER_TYPE_BASE, indexed ? PNG_FILTER_NONE : (PNG_FILTER_SUB | PNG_FILTER_UP));
     if (offset) png_set_oFFs(png, info, offset->x, offset->y, PNG_OFFSET_PIXEL);
     if (indexed) {
-        // Opaque entries go last in the transparency table's order, so put
-        // translucent ones first and keep the table short.
-        std::vector<int> order;
-        for (int i = 0; i < static_cast<int>(palette.size()); ++i)
-            if (palette[i].a != 255) order.push_back(i);
-        const int translucent = static_cast<int>(order.size());
-        for (int i = 0; i < static_cast<int>(palette.size()); ++i)
-            if (palette[i].a == 255) order.push_back(i);
-        std::vector<int> remap(palette.size());
-        std::vector<png_color> colours(palette.size());
-        std::vector<png_byte> alphas(static_cast<std::size_t>(translucent));
-        for (int slot = 0; slot < static_cast<int>(order.size()); ++slot) {
-            const paint::Rgba c = palette[order[slot]];
-            remap[order[slot]] = slot;
-            colours[slot] = {c.r, c.g, c.b};
-            if (slot < translucent) alphas[slot] = c.a;
-        }
-        int depth = 8;
-        if (palette.size() <= 2) depth = 1;
-        else if (palette.size() <= 4) depth = 2;
-        else if (palette.size() <= 16) depth = 4;
         png_set_IHDR(png, info, w, h, depth, PNG_COLOR_TYPE_PALETTE, PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                      PNG_FILTER_TYPE_DEFAULT);
-        png_set_PLTE(png, info, colours.data(), static_cast<int>(colours.size()));
-        if (translucent > 0) png_set_tRNS(png, info, alphas.data(), translucent, nullptr);
+        png_set_PLTE(png, info, filePalette.colours.data(), static_cast<int>(filePalette.colours.size()));
+        if (translucent > 0) png_set_tRNS(png, info, filePalette.alphas.data(), translucent, nullptr);
         png_write_info(png, info);
         if (depth < 8) png_set_packing(png);
         for (int y = 0; y < h; ++y) {

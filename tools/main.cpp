@@ -157,7 +157,7 @@ int main(int argc, char** argv) {
         return 1;
     }
 
-    // Biggest jobs first so the two cores finish together.
+    // Biggest jobs first, so the workers finish close together.
     std::vector<const AssetEntry*> jobs;
     for (const AssetEntry& e : AllAssets()) {
         const bool wanted = only.empty() || std::any_of(only.begin(), only.end(), [&](const std::string& t) {

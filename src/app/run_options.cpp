@@ -77,10 +77,9 @@ bool ParseScriptLine(const std::string& text, ScriptLine& line, std::string& why
         line.event = MouseEvent(sf::Event::MouseButtonPressed, kButtons.at(words[2]), x, y);
         return true;
     }
-    if (verb == "release" && (words.size() == 3 || words.size() == 5) && kButtons.count(words[2])) {
-        if (words.size() == 5 && !(ParseNumber(words[3], x) && ParseNumber(words[4], y)))
-            return why = "expected \"release BUTTON [X Y]\"", false;
-        line.event = MouseEvent(sf::Event::MouseButtonReleased, kButtons.at(words[2]), x, y);
+    // A release happens where the mouse is, so it names only the button.
+    if (verb == "release" && words.size() == 3 && kButtons.count(words[2])) {
+        line.event = MouseEvent(sf::Event::MouseButtonReleased, kButtons.at(words[2]), 0, 0);
         return true;
     }
     if (verb == "screenshot" && words.size() == 3) {
@@ -183,7 +182,7 @@ const char* RunOptionsHelp()
            "  FRAME key NAME down|up        SFML key names: A, Space, LShift, Escape, ...\n"
            "  FRAME mouse X Y               move the mouse (window pixels)\n"
            "  FRAME click left|right|middle X Y\n"
-           "  FRAME release left|right|middle [X Y]\n"
+           "  FRAME release left|right|middle\n"
            "  FRAME screenshot PATH\n"
            "  FRAME warp X Y                put the player's body at world (X, Y)\n"
            "  FRAME quit\n";

@@ -25,20 +25,27 @@ void ResetAnimation(Animation& animation)
     animation.currentFrame = 0;
 }
 
+constexpr float kFountainRearmTime = 10.f;  // seconds before a used fountain works again
+
 static float FramePeriod(const Animation& animation)
 {
     return 1.f / static_cast<float>(animation.fps);  // fps 0 gives infinity: the frame never changes
 }
 
-bool TickFrameClock(Animation& animation, float dt)
+bool TakeFrame(Animation& animation)
 {
-    animation.elapsed += dt;
     if (animation.elapsed > FramePeriod(animation)) {
         animation.elapsed -= FramePeriod(animation);
         animation.currentFrame++;
         return true;
     }
     return false;
+}
+
+bool TickFrameClock(Animation& animation, float dt)
+{
+    animation.elapsed += dt;
+    return TakeFrame(animation);
 }
 
 void ShowAnimationFrame(Animation& animation)
@@ -60,11 +67,11 @@ void StepAnimationLoop(Animation& animation, float dt, int /*mode*/)
 
 void StepAnimationOnce(Animation& animation, float dt, int /*mode*/, Obstacle& element)
 {
+    // Time gathers while the chest is shut: once it opens, a frame a call
+    // until the gathered time is spent.
     animation.elapsed += dt;
-    if (element.playOpen == 1 && animation.elapsed > FramePeriod(animation)) {
-        animation.elapsed -= FramePeriod(animation);
-        animation.currentFrame++;
-    }
+    if (element.playOpen == 1)
+        TakeFrame(animation);
     if (animation.currentFrame >= animation.frameCount - 1)
         element.playOpen = 0;
     ShowAnimationFrame(animation);
@@ -74,19 +81,16 @@ void StepRewardAnimation(Animation& animation, float dt, int /*mode*/, Obstacle&
 {
     const int lastFrame = animation.frameCount - 1;
     animation.elapsed += dt;
-    if (animation.elapsed > FramePeriod(animation) && (element.armed == 1 || element.opening == 1)
-        && animation.currentFrame != lastFrame) {
-        animation.elapsed -= FramePeriod(animation);
-        animation.currentFrame++;
-    }
+    if ((element.armed == 1 || element.opening == 1) && animation.currentFrame != lastFrame)
+        TakeFrame(animation);
     if (animation.currentFrame == lastFrame && element.opening == 1 && element.rearmTimer == 0.f) {
-        element.rearmTimer = 10.f;
+        element.rearmTimer = kFountainRearmTime;
         element.opening = 0;
         element.armed = 1;
     }
     if (element.rearmTimer >= 0.f && element.armed == 1) {
         element.rearmTimer -= dt;
-        std::printf("%f\n", element.rearmTimer);
+        std::printf("%f\n", element.rearmTimer);  // the count-down is shown on standard output
     }
     if (element.rearmTimer < 0.f) {
         element.armed = 1;

@@ -22,6 +22,9 @@ void ResetAnimation(Animation& animation);
 // The frame clock every step shares: at most one frame per call, the
 // surplus kept in `elapsed` for later calls. True when a frame advanced.
 bool TickFrameClock(Animation& animation, float dt);
+// The clock's second half, for steps that let time run while they hold
+// their frame: takes a frame if a whole period has gone by.
+bool TakeFrame(Animation& animation);
 // Every step ends by showing the current frame, changed or not.
 void ShowAnimationFrame(Animation& animation);
 

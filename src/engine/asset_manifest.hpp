@@ -12,8 +12,8 @@
 enum class AssetKind { Picture, Font, Sound, Music };
 
 struct AssetEntry {
-    // Path relative to the game's working directory, spelled (and cased)
-    // exactly as the game loads it.
+    // Path below the folder that holds "Assets/" (the working directory or
+    // the program's), spelled and cased exactly as the game loads it.
     const char* path;
     AssetKind kind;
     // Pictures: the size of the whole file in pixels. 0 for fonts and sounds.

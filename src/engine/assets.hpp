@@ -30,8 +30,6 @@ bool FindAssetRoot(Assets& assets, const std::filesystem::path& executable);
 // Full path of a game path such as "Assets/Sprites/Menu/Play_01.png".
 std::filesystem::path AssetPath(const Assets& assets, const std::string& path);
 
-// A missing or unreadable file is reported once and yields an empty
-// resource (an empty texture draws nothing), so the game goes on.
 // Decodes the pictures on every core at once, then uploads them in order,
 // so a long list costs a fraction of loading it one by one. Pictures already
 // cached are skipped; failures are reported as GetTexture would.
@@ -40,6 +38,8 @@ void PreloadPictures(Assets& assets, std::span<const char* const> paths);
 // Names a file that could not be read, once.
 void ReportMissing(Assets& assets, const std::string& path);
 
+// A missing or unreadable file is reported once and yields an empty
+// resource (an empty texture draws nothing), so the game goes on.
 const sf::Texture& GetTexture(Assets& assets, const std::string& path);
 // The smallest rectangle of a picture that holds all its visible (not fully
 // transparent) pixels, in the whole picture's coordinates. Drawing only that

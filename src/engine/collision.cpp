@@ -65,7 +65,7 @@ void ResolvePlayerAgainstObstacle(const sf::FloatRect& obstacle, Player& player)
     const sf::FloatRect body = player.hitbox.getGlobalBounds();
     if (RectsOverlap(obstacle, body)) {
         if (player.slamming == 1) {
-            player.moveState = 23;
+            player.moveState = STATE_FALL;
             player.diving = 1;
         }
         // The ratios measure from a centre pulled 20 px up and left.
@@ -107,4 +107,10 @@ bool ResolveEnemyAgainstRect(const sf::FloatRect& fixed, sf::Transformable& body
     // The body's origin is its top-left, so its position is its bounds' corner.
     body.setPosition(push.position);
     return push.vertical;
+}
+
+bool HitboxOverlayWanted()
+{
+    const char* wanted = std::getenv("TIDEWRACK_DEBUG_HITBOXES");
+    return wanted && wanted[0] == '1';
 }

@@ -38,3 +38,7 @@ bool ResolveEnemyAgainstRect(const sf::FloatRect& fixed, sf::Transformable& body
 // A sprite against a fixed rectangle, its motion of this frame taken back
 // first (`offset`). True when it was put on top of the rectangle.
 bool ResolveSpriteAgainstRect(const sf::FloatRect& fixed, sf::Sprite& moving, sf::Vector2f offset);
+
+// TIDEWRACK_DEBUG_HITBOXES=1 in the environment asks for every hitbox (and
+// the swing's reach) to be outlined over the picture.
+bool HitboxOverlayWanted();

@@ -2,6 +2,7 @@
 
 #include "app/game.hpp"
 #include "engine/assets.hpp"
+#include "engine/collision.hpp"
 #include "engine/input.hpp"
 
 #include <cstdlib>
@@ -154,8 +155,7 @@ void InitPlayer(Game& game)
     player.lastKey = 0;
     player.facing = 20;
     SetScalarFields(player);
-    const char* debug = std::getenv("TIDEWRACK_DEBUG_HITBOXES");
-    player.debugShapes = debug && debug[0] == '1' ? 1 : 0;
+    player.debugShapes = HitboxOverlayWanted() ? 1 : 0;
     player.attackRects = kAttackRects;
     SetPlayerTextures(game);
     player.hitbox.setPosition(kHitboxStart);

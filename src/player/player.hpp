@@ -18,6 +18,8 @@ enum PlayerRow {
     ROW_IDLE_LEFT = 1,
     ROW_RUN_RIGHT = 2,
     ROW_RUN_LEFT = 3,
+    ROW_JUMP_RIGHT = 4,  // the first jump's rise; + 2 for the second
+    ROW_JUMP_LEFT = 5,
     ROW_FALL_RIGHT = 8,
     ROW_FALL_LEFT = 9,
     ROW_GROW_ARMS = 10,
@@ -28,6 +30,16 @@ enum PlayerRow {
 };
 
 enum CinematicState { CINEMATIC_NONE = 0, CINEMATIC_PLAYING = 32, CINEMATIC_SUBSTANCE = 33 };
+
+// What the player is doing, as `moveState` records it.
+enum PlayerMoveState {
+    STATE_IDLE = 20,
+    STATE_RUN = 21,
+    STATE_JUMP = 22,  // rising, or climbing a propeller
+    STATE_FALL = 23,
+    STATE_SWING = 24,
+    STATE_DASH = 29,
+};
 
 inline constexpr int kPlayerFrameWidth = 209;
 inline constexpr int kPlayerFrameHeight = 116;

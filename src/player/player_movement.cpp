@@ -16,13 +16,6 @@ constexpr int kKeyCodeD = sf::Keyboard::D;
 constexpr int kKeyCodeQ = sf::Keyboard::Q;
 constexpr int kKeyCodeDash = sf::Keyboard::LShift;
 
-constexpr int STATE_IDLE = 20;
-constexpr int STATE_RUN = 21;
-constexpr int STATE_JUMP = 22;
-constexpr int STATE_FALL = 23;
-constexpr int STATE_SWING = 24;
-constexpr int STATE_DASH = 29;
-
 constexpr float kDashSpeed = 3200.f;
 constexpr float kDashFallSpeed = 500.f;
 constexpr float kWalkSpeed = 1000.f;

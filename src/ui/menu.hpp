@@ -23,7 +23,7 @@ struct Menu {
     MenuButton creditsReturnButton;  // credits screen
     MenuButton controlsButton;
     sf::Vector2f mousePosition{};
-    sf::Vector2f offset{};  // view centre − (960, 540) at the last anchoring    // window pixels
+    sf::Vector2f offset{};  // view centre − (960, 540) at the last anchoring
     int screen = MENU_MAIN;
 };
 

@@ -1,6 +1,7 @@
 #include "world/level.hpp"
 
 #include "app/game.hpp"
+#include "engine/collision.hpp"
 #include "world/pattern_table.hpp"
 
 #include <algorithm>
@@ -104,8 +105,7 @@ void InitLevel(Level& level, Game& game)
     level.fadeRect.setFillColor(sf::Color::Transparent);
     level.fadeAlpha = 0;
     level.rollBiome = 0;
-    const char* debug = std::getenv("TIDEWRACK_DEBUG_HITBOXES");
-    level.debugHitboxes = debug && debug[0] == '1' ? 1 : 0;
+    level.debugHitboxes = HitboxOverlayWanted() ? 1 : 0;
     StartCinematic(game);
     BuildTutorialLevel(level, game);
 }

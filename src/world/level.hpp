@@ -42,8 +42,7 @@ void StepLevelFade(Level& level, sf::Vector2f viewCentre);
 void ClearEnemiesBeforeSpawning(Game& game);
 // Decorative walls between two step heights at a pattern boundary.
 void AddStepWalls(Level& level, Game& game, int boundary, int fromHeight, int toHeight);
-// Drawn over the level and the player: the door's fade, and the debug
-// outlines of every hitbox when they are switched on.
+// Drawn over the level and the player: the door's fade.
 void DrawLevelFade(Level& level, sf::RenderTarget& window);
 // With TIDEWRACK_DEBUG_HITBOXES=1: every hitbox outlined, over everything.
 void DrawHitboxOverlay(Game& game, sf::RenderTarget& window);

@@ -20,10 +20,6 @@ constexpr float kItemSinkSpeed = 150.f;   // pixels per second
 constexpr int kCoinCalls = 6;             // four coins a call: 24 coins
 constexpr float kDamageBonus = 0.2f;
 constexpr int kLifeBonus = 15;
-constexpr int kClimbRowLeft = 4, kClimbRowRight = 5;
-constexpr int kArmsRow = 10;
-constexpr int kClimbState = 22;
-constexpr int kCinematicWaiting = 33;
 const sf::Vector2f kHubArrival{100.f, -30.f};
 const sf::Vector2f kLevelStart{100.f, 617.f};
 const sf::Vector2f kBossArenaStart{100.f, 570.f};
@@ -198,11 +194,11 @@ void StartClimb(Game& game, const Obstacle& element)
         return;
     player.airborne = 1;
     player.climbing = 1;
-    player.moveState = kClimbState;
+    player.moveState = STATE_JUMP;
     player.jumpsLeft -= 1;
     player.climbMinX = element.hitbox.left;
     player.climbMaxX = element.hitbox.left + element.hitbox.width;
-    player.currentAnim = &player.anims[player.facing == 1 ? kClimbRowRight : kClimbRowLeft];
+    player.currentAnim = &player.anims[player.facing == 1 ? ROW_JUMP_LEFT : ROW_JUMP_RIGHT];
     player.climbTime = player.climbDuration;
 }
 
@@ -351,14 +347,14 @@ void TakeSubstance(Game& game, const sf::FloatRect& body)
     Player& player = game.player;
     const bool rightMoment = player.substanceFrames < 6 || player.substanceFrames > 24;
     if (RectsOverlap(body, player.substanceSprite.getGlobalBounds()) && Pressed(game, sf::Keyboard::F)
-        && player.cinematicState == kCinematicWaiting && rightMoment && player.armsSequence == 0) {
-        player.cinematicState = 0;
+        && player.cinematicState == CINEMATIC_SUBSTANCE && rightMoment && player.armsSequence == 0) {
+        player.cinematicState = CINEMATIC_NONE;
         player.armsSequence = 1;
     }
     // The arms grow through to the end, whatever pose the player's own
     // update chose this frame (the special pose, a fall).
     if (player.armsSequence == 1)
-        player.currentAnim = &player.anims[kArmsRow];
+        player.currentAnim = &player.anims[ROW_GROW_ARMS];
 }
 
 }  // namespace
