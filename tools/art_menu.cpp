@@ -377,7 +377,8 @@ void RegisterMenuArt(PainterRegistry& registry) {
     });
     registry.Add("Assets/Sprites/Menu/PausePannel.png", [](Canvas& c, const AssetEntry&) {
         Board(c, 0, 0, c.Width(), c.Height() - 90, 25);
-        Label(c, c.Width() / 2, 46, "PAUSED", 5, pal::Coral, pal::Ink);
+        // Above the volume label the options screen draws at y = 202 (82 down the panel).
+        Label(c, c.Width() / 2, 36, "PAUSED", 5, pal::Coral, pal::Ink);
         BackPlaque(c, kBackX - 220, kBackY - 120);
     });
     registry.Add("Assets/Sprites/Menu/ScreenShadow.png", [](Canvas& c, const AssetEntry&) { Shadow(c); });

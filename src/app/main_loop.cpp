@@ -65,6 +65,7 @@ void OnKeyPressed(MainData& main)
 void OnMouseButtonPressed(MainData& main)
 {
     const sf::Event::MouseButtonEvent click = main.event.mouseButton;
+    const int modeBefore = main.game.mode;
     switch (main.game.mode) {
     case MODE_MENU: MenuMouseButtonPressed(main); break;
     case MODE_GAME: GameMouseButtonPressed(main); break;
@@ -78,6 +79,10 @@ void OnMouseButtonPressed(MainData& main)
         ResetEnemies(main.game.enemies);
         main.game.mode = MODE_MENU;
     }
+    // The click that resumes or starts the game belongs to the menu: the
+    // game, which polls the button, must not take it for a sword swing.
+    if (modeBefore != MODE_GAME && main.game.mode == MODE_GAME)
+        ForgetButton(main.input, click.button);
 }
 
 void OnMouseMoved(MainData& main)

@@ -32,6 +32,12 @@ void ClearInput(Input& input)
     input.buttons.fill(false);
 }
 
+void ForgetButton(Input& input, sf::Mouse::Button button)
+{
+    if (button >= 0 && button < sf::Mouse::ButtonCount)
+        input.buttons[button] = false;
+}
+
 bool IsKeyDown(const Input& input, sf::Keyboard::Key key)
 {
     return key >= 0 && key < sf::Keyboard::KeyCount && input.keys[key];

@@ -15,6 +15,8 @@ struct Input {
 
 void FeedInput(Input& input, const sf::Event& event);
 void ClearInput(Input& input);
+// Treats a held button as up until it is pressed again.
+void ForgetButton(Input& input, sf::Mouse::Button button);
 bool IsKeyDown(const Input& input, sf::Keyboard::Key key);
 bool IsButtonDown(const Input& input, sf::Mouse::Button button);
 sf::Vector2i MousePosition(const Input& input);

@@ -6,6 +6,7 @@
 #include "engine/input.hpp"
 #include "world/level.hpp"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -357,6 +358,19 @@ void TakeSubstance(Game& game, const sf::FloatRect& body)
         player.currentAnim = &player.anims[ROW_GROW_ARMS];
 }
 
+// The level's two ends hold the player like walls: past them there is
+// nothing to stand on and nothing the camera shows.
+void KeepInsideLevel(Player& player, const Level& level)
+{
+    if (level.cursorX <= 0)
+        return;
+    const sf::FloatRect body = player.hitbox.getGlobalBounds();
+    const float right = static_cast<float>(level.cursorX) - body.width;
+    const float x = std::clamp(body.left, 0.f, std::max(right, 0.f));
+    if (x != body.left)
+        player.hitbox.move(x - body.left, 0.f);
+}
+
 }  // namespace
 
 void UpdateObstacles(float dt, Game& game)
@@ -366,6 +380,7 @@ void UpdateObstacles(float dt, Game& game)
     const sf::FloatRect body = player.hitbox.getGlobalBounds();
     for (int i = 0; i < game.level.obstacleCount; ++i)
         UpdateElement(game, i, body, dt);
+    KeepInsideLevel(player, game.level);
     // Once a frame, whichever door started it, so the fade lasts 125 frames.
     if (player.frozen == 1)
         StepTransition(game);

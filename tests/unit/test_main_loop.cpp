@@ -48,6 +48,27 @@ TEST_F(Dispatch, EscapeClosesTheMenuPausesTheGameAndDoesNothingInThePause)
     EXPECT_EQ(main->game.mode, MODE_MENU);
 }
 
+// The click on the pause's resume area must not reach the game as a held
+// button (the game would swing the sword); a click in the game does.
+TEST_F(Dispatch, TheClickThatResumesIsNotASwing)
+{
+    const auto press = [&] {
+        main->event = {};
+        main->event.type = sf::Event::MouseButtonPressed;
+        main->event.mouseButton = {sf::Mouse::Left, 960, 918};
+        FeedInput(main->input, main->event);
+        DispatchEvent(*main);
+    };
+    main->game.mode = MODE_PAUSE;
+    main->pauseMenu.screen = 0;
+    main->pauseMenu.returnButton.hovered = 1;
+    press();
+    EXPECT_EQ(main->game.mode, MODE_GAME);
+    EXPECT_FALSE(IsButtonDown(main->input, sf::Mouse::Left));
+    press();
+    EXPECT_TRUE(IsButtonDown(main->input, sf::Mouse::Left));
+}
+
 TEST_F(Dispatch, MiddleButtonReturnsToTheMenuFromEveryModeAndEmptiesTheEnemies)
 {
     for (int mode : {MODE_MENU, MODE_GAME, MODE_PAUSE}) {

@@ -223,4 +223,19 @@ TEST_F(ObstacleTest, PropellerSubstanceAndGravity)
     EXPECT_EQ(player.currentAnim, &player.anims[10]);
 }
 
+// Walking or dashing past either end of a level stops at the end.
+TEST_F(ObstacleTest, TheLevelsEndsHoldThePlayer)
+{
+    level.cursorX = 5000;
+    Place(-300.f, 500.f);
+    Update();
+    EXPECT_FLOAT_EQ(At().x, 0.f);
+    Place(4990.f, 500.f);
+    Update();
+    EXPECT_FLOAT_EQ(At().x + player.hitbox.getGlobalBounds().width, 5000.f);
+    Place(2500.f, 500.f);
+    Update();
+    EXPECT_FLOAT_EQ(At().x, 2500.f) << "inside the level nothing moves it";
+}
+
 }  // namespace
