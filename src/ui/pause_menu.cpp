@@ -43,12 +43,13 @@ void InitPauseMenu(PauseMenu& pause, Menu& menu, MainData& main)
 
 void UpdatePauseMenu(MainData& main, PauseMenu& pause)
 {
+    // Only Options has a lit picture; the others show the same one either way.
     if (pause.screen == PAUSE_MAIN) {
-        for (MenuButton* button : {&pause.returnButton, &pause.controlsButton, &pause.menuButton})
-            button->hovered = button->bounds.contains(pause.mousePosition) ? 1 : 0;
-        UpdateMenuButtonHover(pause.optionsButton, pause.mousePosition);
+        for (MenuButton* button :
+             {&pause.returnButton, &pause.optionsButton, &pause.controlsButton, &pause.menuButton})
+            UpdateMenuButtonHover(*button, pause.mousePosition);
     } else {
-        pause.returnButton.hovered = pause.returnButton.bounds.contains(pause.mousePosition) ? 1 : 0;
+        UpdateMenuButtonHover(pause.returnButton, pause.mousePosition);
     }
     const float volume = UpdateVolumeBar(pause.soundBar, pause.soundCursor, pause.mousePosition,
                                          IsButtonDown(main.input, sf::Mouse::Left), pause.offset);
