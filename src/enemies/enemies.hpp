@@ -1,13 +1,14 @@
 #pragma once
 // The enemy roster. For now it keeps the spawn points the level builder
 // places, so levels carry their enemies' places until the kinds are built.
+#include "enemies/enemy_table.hpp"
+
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/System/Vector2.hpp>
 #include <vector>
 
 struct Game;
 
-enum EnemyKind { ENEMY_ARCHER, ENEMY_ARCHER_ARM, ENEMY_TANK, ENEMY_BIRD, ENEMY_RAT, ENEMY_SKELETON_RAT, ENEMY_DUMMY };
 
 struct EnemySpawn {
     int kind = 0;
