@@ -2,11 +2,12 @@
 
 #include "app/game.hpp"
 #include "app/main_data.hpp"
+#include "engine/layout_table.hpp"
 
 namespace {
 
-constexpr float kHalfWidth = 960.f;
-constexpr float kHalfHeight = 540.f;
+constexpr float kHalfWidth = kScreenHalfWidth;
+constexpr float kHalfHeight = kScreenHalfHeight;
 constexpr float kTrailLimitX = 64.f;
 constexpr float kTrailLimitY = 36.f;
 constexpr float kTrailGain = 0.5f;
@@ -90,6 +91,11 @@ void ClampY(Game& game, sf::Vector2f target, sf::RenderTarget& window, MainData&
 }
 
 }  // namespace
+
+sf::Vector2f ViewTopLeft(const sf::View& view)
+{
+    return view.getCenter() - sf::Vector2f{kHalfWidth, kHalfHeight};
+}
 
 void InitCamera(Game& game)
 {

@@ -18,6 +18,10 @@ struct Camera {
     int followY = 0;
 };
 
+// The world point at the view's top-left corner: screen-fixed pieces (HUD,
+// cards, panels, menus) are placed from it.
+sf::Vector2f ViewTopLeft(const sf::View& view);
+
 void InitCamera(Game& game);
 void ResetCamera(Camera& camera);
 void SetCameraBounds(Camera& camera, int maxX, int minY);
