@@ -11,6 +11,7 @@
 #include <string>
 
 #include "art_world_kit.hpp"
+#include "player/player_table.hpp"
 #include "world/pattern_table.hpp"
 
 namespace {
@@ -408,7 +409,11 @@ void PaintFront(Canvas& c, int y0, std::uint32_t seed, bool fort) {
 
 // ---- The tutorial beach ---------------------------------------------------------
 
-constexpr int kSubstanceX = 3855 + 255;  // where the glowing substance sits, scaled ×3
+// Where the glowing substance sits: the middle of its sprite, three times enlarged.
+int SubstanceMiddleX()
+{
+    return static_cast<int>(kSubstanceX + FindAsset(kSubstanceSheet)->cellWidth * kPlayerScale / 2);
+}
 
 // A barnacled rock with a flat, lit, weedy top.
 void Rock(Canvas& c, int x, int y, int w, int h, std::uint32_t seed) {
@@ -527,9 +532,10 @@ void TutorialShore(Canvas& c, int y0) {
         Planks(c, x + 200, ground - 14, 130, 14, kDriftwood, static_cast<std::uint32_t>(x));
     }
     // The substance's nook: a pool of glowing water ringed by pebbles.
-    c.FillEllipse(kSubstanceX, ground + 24, 150, 20, pal::Sea2.WithAlpha(120));
-    TidePool(c, kSubstanceX, ground + 24, 110, 14);
-    for (int k = -5; k <= 5; ++k) c.FillEllipse(kSubstanceX + k * 24, ground + 8 + std::abs(k) * 3, 7, 4, pal::Stone1);
+    const int substance = SubstanceMiddleX();
+    c.FillEllipse(substance, ground + 24, 150, 20, pal::Sea2.WithAlpha(120));
+    TidePool(c, substance, ground + 24, 110, 14);
+    for (int k = -5; k <= 5; ++k) c.FillEllipse(substance + k * 24, ground + 8 + std::abs(k) * 3, 7, 4, pal::Stone1);
 }
 
 void PaintTutorial(Canvas& c) {
@@ -544,7 +550,8 @@ void PaintTutorial(Canvas& c) {
         if (e.type != OBS_WALL) {
             DriftPlank(c, x, y, w, h, ground);
         } else if (h > 500) {
-            CliffDebris(c, x, y, w, 7900 + 160);
+            const int doorMiddle = static_cast<int>(kTutorialDoorX) + FindAsset(kDoorSheet)->cellWidth / 2;
+            CliffDebris(c, x, y, w, doorMiddle);
             Cliff(c, x, y, w, std::max(h, c.Height() - y), ground);
         } else {
             Rock(c, x, y, w, std::max(h, ground + 20 - y), static_cast<std::uint32_t>(x));

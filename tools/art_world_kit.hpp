@@ -2,6 +2,7 @@
 // ground, posts and ropes every world picture is built from.
 #pragma once
 
+#include "engine/layout_table.hpp"
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -15,7 +16,7 @@ using paint::Rgba;
 namespace pal = paint::pal;
 
 constexpr int kFloorTop = 760;  // the top of every level's ground (the player's feet)
-constexpr int kWorldBottom = 1080;
+constexpr int kWorldBottom = kScreenHeight;  // the camera never shows below it
 constexpr double kPi = 3.14159265358979;
 
 struct Tones {

@@ -15,13 +15,13 @@
 #include <vector>
 
 #include "art_world_kit.hpp"
+#include "engine/layout_table.hpp"
 
 namespace {
 
 using namespace world_art;
 
 constexpr int kPixel = 3;                 // one background pixel is 3 x 3 on screen
-constexpr int kLayerTop = -3240;          // every layer hangs from this world y
 constexpr int kHorizonWorldY = 300;
 constexpr int kSunX = 1200;               // where the sun stands in its picture and on layer 5
 constexpr int kSunY = kHorizonWorldY - 60 - kLayerTop;

@@ -1,6 +1,7 @@
 #include "app/game.hpp"
 
 #include "app/main_data.hpp"
+#include "engine/input.hpp"
 
 // Creates every game subsystem once; the level's init opens the cinematic.
 void InitGame(MainData& main)
@@ -8,7 +9,7 @@ void InitGame(MainData& main)
     Game& game = main.game;
     game.assets = &main.assets;
     game.input = &main.input;
-    InitCamera(game);
+    InitCamera(game.camera, game.level.cursorX);
     InitBackground(game.background, main.assets);
     InitPlayer(game);
     InitLevel(game.level, game);
@@ -25,19 +26,80 @@ void InitGame(MainData& main)
     game.skinAnimations.clear();
 }
 
+Scene CurrentScene(const Game& game)
+{
+    if (game.deathScreen == 1)
+        return SCENE_DEATH_SCREEN;
+    if (game.hub.inHub == 1)
+        return SCENE_HUB;
+    if (game.level.returnToHub == 1)
+        return SCENE_TUTORIAL;
+    if (game.player.frozen == 1)
+        return SCENE_DOOR_TRANSITION;
+    if (game.hud.bossFight == 1)
+        return SCENE_ARENA;
+    return SCENE_LEVEL;
+}
+
+const char* SceneName(Scene scene)
+{
+    switch (scene) {
+    case SCENE_TUTORIAL: return "tutorial";
+    case SCENE_LEVEL: return "level";
+    case SCENE_DOOR_TRANSITION: return "door transition";
+    case SCENE_HUB: return "hub";
+    case SCENE_ARENA: return "arena";
+    case SCENE_DEATH_SCREEN: return "death screen";
+    }
+    return "?";
+}
+
+void AnchorToView(MainData& main)
+{
+    Game& game = main.game;
+    const sf::Vector2f centre = game.camera.view.getCenter();
+    PlaceHud(game.hud, centre);
+    UpdateParallax(game.background, centre, game.level.cursorX);
+    AnchorPauseMenu(main.pauseMenu, centre);
+    AnchorMenu(main.menu, centre);
+}
+
+// The camera follows the player; whatever is fixed to the screen follows
+// the view it applied.
+static void FollowPlayer(MainData& main, float dt)
+{
+    Game& game = main.game;
+    const Player& player = game.player;
+    if (UpdateCamera(game.camera, dt, player.sprite.getPosition(), player.hitbox.getGlobalBounds(), main.window))
+        AnchorToView(main);
+}
+
 // The hub: a panel holds the player, the camera, the bombs and the dummy still.
 static void UpdateHubFrame(MainData& main, float dt)
 {
     Game& game = main.game;
     if (!AnyPanelOpen(game.hub)) {
         UpdatePlayer(dt, game);
-        UpdateCamera(game, dt, main.window, main);
+        FollowPlayer(main, dt);
         UpdateBombs(game, dt);
         UpdateEnemies(game, dt);  // the training dummy
     }
     UpdateHub(game, dt);
     UpdateSkinAnimations(game, dt);
     UpdateDeck(game, dt);
+}
+
+void UpdateLevelElements(Game& game, float dt)
+{
+    Level& level = game.level;
+    Player& player = game.player;
+    const sf::FloatRect body = player.hitbox.getGlobalBounds();  // before the level pushes it
+    CollideWithLevel(level, game);             // platforms hold it from above, walls from every side
+    InteractWithLevel(level, dt, game, body);  // fountains, propellers, chests, doors; M and B ask
+    KeepInsideMap(player, game.camera);        // nothing past the ends the camera shows
+    SwitchLevel(level, game);                  // the level asked for, then a door's fade
+    TakeSubstance(player, game, body);         // the tutorial's glowing substance
+    ApplyLevelGravity(player, dt, body);
 }
 
 // A level: enemies move before the player; the player keeps updating under
@@ -48,10 +110,10 @@ static void UpdateLevelFrame(MainData& main, float dt)
     UpdateEnemies(game, dt);
     UpdatePlayer(dt, game);
     UpdateHud(game.hud, dt, game);
-    UpdateObstacles(dt, game);  // ground, gravity, doors and the level switch
+    UpdateLevelElements(game, dt);
     UpdateBombs(game, dt);
     if (game.deathScreen == 0)
-        UpdateCamera(game, dt, main.window, main);
+        FollowPlayer(main, dt);
     UpdateLevelAnimations(game, dt);
     if (game.hud.bossFight == 1)
         UpdateBoss(game, dt);
@@ -138,9 +200,9 @@ void GameMouseButtonPressed(MainData& main)
     } else {
         HubClick(game, click.button, click.x, click.y);
     }
-    if (click.button == sf::Mouse::Right)
+    if (IsActionButton(ACTION_DETONATE, click.button))
         DetonateBomb(game.bombs);
-    if (click.button == sf::Mouse::Middle)
+    if (IsActionButton(ACTION_BACK_TO_MENU, click.button))
         ResetEnemies(game.enemies);
 }
 

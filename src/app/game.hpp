@@ -22,6 +22,16 @@ struct MainData;
 
 enum Mode { MODE_MENU = 0, MODE_GAME = 1, MODE_PAUSE = 2 };
 
+// Where the running game is, read from the records' own flags.
+enum Scene {
+    SCENE_TUTORIAL,         // the first level, whose door leads to the hub
+    SCENE_LEVEL,            // a random level
+    SCENE_DOOR_TRANSITION,  // a door's fade to the next level
+    SCENE_HUB,
+    SCENE_ARENA,            // the boss's one-screen arena
+    SCENE_DEATH_SCREEN,
+};
+
 struct Game {
     Assets* assets = nullptr;      // the shared file cache
     const Input* input = nullptr;  // every key and mouse poll reads this
@@ -42,11 +52,10 @@ struct Game {
     std::vector<HubDecor> skinAnimations;
     int inDressRoomZone = 0;
     int skinAnimationCount = 0;
-
-    Game() = default;
-    Game(const Game&) = delete;  // animations point into the records
-    Game& operator=(const Game&) = delete;
 };
+
+Scene CurrentScene(const Game& game);
+const char* SceneName(Scene scene);
 
 void InitGame(MainData& main);
 void UpdateGame(MainData& main, float dt);
@@ -55,3 +64,9 @@ void GameKeyPressed(MainData& main);
 void GameMouseButtonPressed(MainData& main);
 void GameMouseMoved(MainData& main);
 void DestroyGame(MainData& main);
+
+// The level's elements against the player, in their order of the frame.
+void UpdateLevelElements(Game& game, float dt);
+// The screen-fixed pieces (HUD, parallax, both menus) follow the view the
+// camera has just applied.
+void AnchorToView(MainData& main);

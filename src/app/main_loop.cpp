@@ -1,12 +1,13 @@
 #include "app/main_data.hpp"
 #include "engine/asset_manifest.hpp"
+#include "engine/layout_table.hpp"
 
 #include <cstdlib>
 
 void InitMain(MainData& main, unsigned seed)
 {
     std::srand(seed);  // the one random stream of the game
-    main.window.create(sf::VideoMode(1920, 1080, 32), "Tidewrack", sf::Style::None);
+    main.window.create(sf::VideoMode(kScreenWidth, kScreenHeight, 32), "Tidewrack", sf::Style::None);
     main.window.setFramerateLimit(60);
     main.window.setVerticalSyncEnabled(true);
     main.open = true;
@@ -31,10 +32,27 @@ void PollEvents(MainData& main)
     }
 }
 
+// A menu only hears the mouse while it is the mode: the one just entered
+// takes the mouse where it is now, and its buttons light up from there at
+// once, so no click lands on a button lit by a position from long ago.
+static void EnterMode(MainData& main)
+{
+    const sf::Vector2i live = MousePosition(main.input);
+    const sf::Vector2f mouse{static_cast<float>(live.x), static_cast<float>(live.y)};
+    if (main.game.mode == MODE_MENU) {
+        main.menu.mousePosition = mouse;
+        UpdateMenuHover(main.menu);
+    } else if (main.game.mode == MODE_PAUSE) {
+        main.pauseMenu.mousePosition = mouse;
+        UpdatePauseHover(main.pauseMenu);
+    }
+}
+
 // Key releases, button releases, the wheel, focus and the rest only feed
 // the input state; they dispatch nothing.
 void DispatchEvent(MainData& main)
 {
+    const int modeBefore = main.game.mode;
     switch (main.event.type) {
     case sf::Event::Closed: CloseWindow(main); break;
     case sf::Event::KeyPressed: OnKeyPressed(main); break;
@@ -42,11 +60,13 @@ void DispatchEvent(MainData& main)
     case sf::Event::MouseMoved: OnMouseMoved(main); break;
     default: break;
     }
+    if (main.game.mode != modeBefore)
+        EnterMode(main);
 }
 
 void OnKeyPressed(MainData& main)
 {
-    const bool escape = main.event.key.code == sf::Keyboard::Escape;
+    const bool escape = IsActionKey(ACTION_PAUSE, main.event.key.code);
     switch (main.game.mode) {
     case MODE_MENU:
         if (escape)
@@ -74,7 +94,7 @@ void OnMouseButtonPressed(MainData& main)
     }
     // The middle button leads back to the menu from anywhere; the game is
     // kept, without its enemies and dialogue.
-    if (click.button == sf::Mouse::Middle) {
+    if (IsActionButton(ACTION_BACK_TO_MENU, click.button)) {
         DestroyDialogue(main.game.dialogue);
         ResetEnemies(main.game.enemies);
         main.game.mode = MODE_MENU;

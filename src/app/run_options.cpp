@@ -1,5 +1,7 @@
 #include "app/run_options.hpp"
 
+#include "engine/input.hpp"
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -8,18 +10,6 @@
 #include <sstream>
 
 namespace {
-
-// SFML's key names, in key-code order from A.
-const std::array<const char*, sf::Keyboard::KeyCount> kKeyNames{
-    "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S",
-    "T", "U", "V", "W", "X", "Y", "Z", "Num0", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6",
-    "Num7", "Num8", "Num9", "Escape", "LControl", "LShift", "LAlt", "LSystem", "RControl", "RShift",
-    "RAlt", "RSystem", "Menu", "LBracket", "RBracket", "Semicolon", "Comma", "Period", "Quote",
-    "Slash", "Backslash", "Tilde", "Equal", "Hyphen", "Space", "Enter", "Backspace", "Tab",
-    "PageUp", "PageDown", "End", "Home", "Insert", "Delete", "Add", "Subtract", "Multiply",
-    "Divide", "Left", "Right", "Up", "Down", "Numpad0", "Numpad1", "Numpad2", "Numpad3",
-    "Numpad4", "Numpad5", "Numpad6", "Numpad7", "Numpad8", "Numpad9", "F1", "F2", "F3", "F4",
-    "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12", "F13", "F14", "F15", "Pause"};
 
 const std::map<std::string, sf::Mouse::Button> kButtons{
     {"left", sf::Mouse::Left}, {"right", sf::Mouse::Right}, {"middle", sf::Mouse::Middle}};
@@ -101,14 +91,6 @@ bool ParseScriptLine(const std::string& text, ScriptLine& line, std::string& why
 }
 
 }  // namespace
-
-std::optional<sf::Keyboard::Key> KeyFromName(const std::string& name)
-{
-    for (int code = 0; code < sf::Keyboard::KeyCount; code++)
-        if (name == kKeyNames[code])
-            return static_cast<sf::Keyboard::Key>(code);
-    return std::nullopt;
-}
 
 bool ParseScript(std::istream& in, std::vector<ScriptLine>& script, std::string& error)
 {

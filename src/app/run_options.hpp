@@ -31,5 +31,4 @@ struct RunOptions {
 // unreadable script, a script line that does not parse, naming its line).
 bool ParseRunOptions(int argc, const char* const* argv, RunOptions& options, std::string& error);
 bool ParseScript(std::istream& in, std::vector<ScriptLine>& script, std::string& error);
-std::optional<sf::Keyboard::Key> KeyFromName(const std::string& name);
 const char* RunOptionsHelp();

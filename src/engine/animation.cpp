@@ -4,20 +4,13 @@
 
 #include <cstdio>
 
-Animation CreateAnimation(sf::Sprite* sprite, int frameCount, int fps, sf::IntRect firstFrame)
+Animation CreateAnimation(int frameCount, int fps, sf::IntRect firstFrame)
 {
     Animation animation{};
-    animation.sprite = sprite;
     animation.frameCount = frameCount;
     animation.fps = fps;
     animation.firstFrame = firstFrame;
     return animation;
-}
-
-void DrawAnimation(const Animation& animation, sf::RenderTarget& window)
-{
-    if (animation.sprite)
-        window.draw(*animation.sprite);
 }
 
 void ResetAnimation(Animation& animation)
@@ -48,21 +41,19 @@ bool TickFrameClock(Animation& animation, float dt)
     return TakeFrame(animation);
 }
 
-void ShowAnimationFrame(Animation& animation)
+void ShowAnimationFrame(const Animation& animation, sf::Sprite& sprite)
 {
-    if (!animation.sprite)
-        return;
     const sf::IntRect& first = animation.firstFrame;
-    animation.sprite->setTextureRect(
+    sprite.setTextureRect(
         {first.left + animation.currentFrame * first.width, first.top, first.width, first.height});
 }
 
-void StepAnimationLoop(Animation& animation, float dt, int /*mode*/)
+void StepAnimationLoop(Animation& animation, float dt, int /*mode*/, sf::Sprite& sprite)
 {
     TickFrameClock(animation, dt);
     if (animation.currentFrame >= animation.frameCount)
         animation.currentFrame = 0;  // the last frame has had its full period
-    ShowAnimationFrame(animation);
+    ShowAnimationFrame(animation, sprite);
 }
 
 void StepAnimationOnce(Animation& animation, float dt, int /*mode*/, Obstacle& element)
@@ -74,7 +65,7 @@ void StepAnimationOnce(Animation& animation, float dt, int /*mode*/, Obstacle& e
         TakeFrame(animation);
     if (animation.currentFrame >= animation.frameCount - 1)
         element.playOpen = 0;
-    ShowAnimationFrame(animation);
+    ShowAnimationFrame(animation, element.sprite);
 }
 
 void StepRewardAnimation(Animation& animation, float dt, int /*mode*/, Obstacle& element)
@@ -98,5 +89,5 @@ void StepRewardAnimation(Animation& animation, float dt, int /*mode*/, Obstacle&
         animation.currentFrame = 0;
         element.ready = 1;
     }
-    ShowAnimationFrame(animation);
+    ShowAnimationFrame(animation, element.sprite);
 }

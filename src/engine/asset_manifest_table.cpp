@@ -112,14 +112,17 @@ const AssetEntry kAssets[] = {
     // The four main buttons share the centre line x = 258: Play at x = 108,
     // Options at 18, Credits at 25, Quit at 118. Rows are 152 to 175 px
     // apart, so 130 tall leaves a gap between them.
-    Still("Assets/Sprites/Menu/Play_01.png", 300, 130, "top-left (108, 370), centre line x = 258"),
-    Still("Assets/Sprites/Menu/Play_02.png", 300, 130, "hover variant of Play_01"),
-    Still("Assets/Sprites/Menu/Options_01.png", 480, 130, "top-left (18, 545), centre line x = 258"),
-    Still("Assets/Sprites/Menu/Options_02.png", 480, 130, "hover variant of Options_01"),
-    Still("Assets/Sprites/Menu/Credits_01.png", 466, 130, "top-left (25, 703), centre line x = 258"),
-    Still("Assets/Sprites/Menu/Credits_02.png", 466, 130, "hover variant of Credits_01"),
-    Still("Assets/Sprites/Menu/Quit_01.png", 280, 130, "top-left (118, 855), centre line x = 258, ends at y = 985"),
-    Still("Assets/Sprites/Menu/Quit_02.png", 280, 130, "hover variant of Quit_01"),
+    Still("Assets/Sprites/Menu/Play_01.png", 300, 100,
+          "top-left (108, 370), centre line x = 258. The four main buttons are 100 tall: Options also stands "
+          "at (300, 300) in the pause menu, and 100 tall it ends at y = 400, clear of the volume bar's click "
+          "area (401..465) under it"),
+    Still("Assets/Sprites/Menu/Play_02.png", 300, 100, "hover variant of Play_01"),
+    Still("Assets/Sprites/Menu/Options_01.png", 480, 100, "top-left (18, 545), centre line x = 258; 100 tall as Play_01"),
+    Still("Assets/Sprites/Menu/Options_02.png", 480, 100, "hover variant of Options_01"),
+    Still("Assets/Sprites/Menu/Credits_01.png", 466, 100, "top-left (25, 703), centre line x = 258; 100 tall as Play_01"),
+    Still("Assets/Sprites/Menu/Credits_02.png", 466, 100, "hover variant of Credits_01"),
+    Still("Assets/Sprites/Menu/Quit_01.png", 280, 100, "top-left (118, 855), centre line x = 258, ends at y = 955"),
+    Still("Assets/Sprites/Menu/Quit_02.png", 280, 100, "hover variant of Quit_01"),
     Still("Assets/Sprites/Menu/Return.png", 124, 70, "top-left (898, 883): 124 wide centres it on x = 960"),
     Still("Assets/Sprites/Menu/Controls.png", 568, 110, "top-left (676, 604) on the options screen: 568 wide centres "
           "it on x = 960 under the volume bar"),

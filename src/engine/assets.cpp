@@ -1,5 +1,7 @@
 #include "engine/assets.hpp"
 
+#include "engine/asset_manifest.hpp"
+
 #include <SFML/System/Err.hpp>
 #include <algorithm>
 #include <atomic>
@@ -8,6 +10,7 @@
 #include <iostream>
 #include <png.h>
 #include <sstream>
+#include <stdexcept>
 #include <thread>
 #include <type_traits>
 #include <vector>
@@ -20,6 +23,19 @@ void ReportMissing(Assets& assets, const std::string& path)
 }
 
 namespace {
+
+// The manifest's entry for a path the game asks for, checked.
+const AssetEntry* ManifestEntry(Assets& assets, const std::string& path)
+{
+    const AssetEntry* entry = FindAsset(path);
+    if (entry)
+        return entry;
+    if (assets.strictManifest)
+        throw std::logic_error("Tidewrack: \"" + path + "\" is not in the asset manifest");
+    if (assets.missing.insert(path).second)
+        std::cerr << "Tidewrack: \"" << path << "\" is not in the asset manifest\n";
+    return nullptr;
+}
 
 // A picture decoded from its file: RGBA pixels, row after row, and the
 // rectangle of its visible pixels.
@@ -112,6 +128,7 @@ const Resource& Load(Assets& assets,
     auto found = cache.find(path);
     if (found != cache.end())
         return *found->second;
+    ManifestEntry(assets, path);
     auto resource = std::make_unique<Resource>();
     std::ostringstream quiet;
     std::streambuf* previous = sf::err().rdbuf(quiet.rdbuf());
@@ -160,8 +177,10 @@ void PreloadPictures(Assets& assets, std::span<const char* const> paths)
 {
     std::vector<std::string> wanted;
     for (const char* path : paths)
-        if (!assets.textures.count(path))
+        if (!assets.textures.count(path)) {
+            ManifestEntry(assets, path);
             wanted.emplace_back(path);
+        }
     std::vector<DecodedPicture> decoded(wanted.size());
     std::atomic<size_t> next{0};
     const auto worker = [&] {
@@ -246,4 +265,18 @@ const sf::Font& GetFont(Assets& assets, const std::string& path)
 const sf::SoundBuffer& GetSoundBuffer(Assets& assets, const std::string& path)
 {
     return Load(assets, assets.sounds, path);
+}
+
+sf::IntRect SheetCell(Assets& assets, const std::string& path, int row, int frame)
+{
+    const AssetEntry* entry = ManifestEntry(assets, path);
+    if (!entry)
+        return {};
+    return {entry->cellWidth * frame, entry->cellHeight * row, entry->cellWidth, entry->cellHeight};
+}
+
+int SheetFrames(Assets& assets, const std::string& path, int row)
+{
+    const AssetEntry* entry = ManifestEntry(assets, path);
+    return entry ? entry->FramesInRow(row) : 0;
 }

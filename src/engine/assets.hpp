@@ -21,6 +21,14 @@ struct Assets {
     std::unordered_map<std::string, sf::Vector2i> fileOffsets;  // where a trimmed file sits in its picture
     std::set<std::string> missing;  // each named once on standard error
     int loads = 0;                  // files actually read from disk
+    // Asking for a file the asset manifest does not list is a fault in the
+    // code (a typo the generator would never draw): debug builds and tests
+    // throw on it; a release build names it once and goes on.
+#ifdef NDEBUG
+    bool strictManifest = false;
+#else
+    bool strictManifest = true;
+#endif
 };
 
 // Looks for "Assets/" in the working directory, then beside the executable.
@@ -59,4 +67,11 @@ sf::Vector2i ReadPictureOffset(const std::filesystem::path& file);
 void ShowVisibleArea(sf::Sprite& sprite, Assets& assets, const std::string& path);
 
 const sf::Font& GetFont(Assets& assets, const std::string& path);
+
+// Where the asset manifest cuts a sheet: the cell of `frame` on `row` (the
+// texture rectangle that shows it), and how many frames the row holds. Every
+// sheet is cut with the manifest's geometry, the same the generator draws
+// it to, so a drawing and its cutting cannot drift apart.
+sf::IntRect SheetCell(Assets& assets, const std::string& path, int row = 0, int frame = 0);
+int SheetFrames(Assets& assets, const std::string& path, int row = 0);
 const sf::SoundBuffer& GetSoundBuffer(Assets& assets, const std::string& path);

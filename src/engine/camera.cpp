@@ -1,7 +1,5 @@
 #include "engine/camera.hpp"
 
-#include "app/game.hpp"
-#include "app/main_data.hpp"
 #include "engine/layout_table.hpp"
 
 namespace {
@@ -12,6 +10,7 @@ constexpr float kTrailLimitX = 64.f;
 constexpr float kTrailLimitY = 36.f;
 constexpr float kTrailGain = 0.5f;
 constexpr float kTrailDecay = 0.05f;  // per frame while the player stands still
+constexpr int kMapTopLimit = -10000;   // a level shows the sky this far up
 
 // The view lags behind the motion; standing still lets it catch up.
 void Trail(float& lag, float delta, int follow, float limit)
@@ -29,16 +28,12 @@ void Trail(float& lag, float delta, int follow, float limit)
     }
 }
 
-// Screen-fixed pieces follow every change of the view.
-void ApplyView(Game& game, sf::RenderTarget& window, MainData& main)
+// The window shows the view from now on; the caller re-anchors the
+// screen-fixed pieces once the camera's step is over.
+void ApplyView(Camera& camera, sf::RenderTarget& window, bool& applied)
 {
-    Camera& camera = game.camera;
     window.setView(camera.view);
-    const sf::Vector2f centre = camera.view.getCenter();
-    PlaceHud(game.hud, centre);
-    UpdateParallax(game.background, centre, game.level.cursorX);
-    AnchorPauseMenu(main.pauseMenu, centre);
-    AnchorMenu(main.menu, centre);
+    applied = true;
 }
 
 void SetCentreX(Camera& camera, float x)
@@ -53,38 +48,36 @@ void SetCentreY(Camera& camera, float y)
 
 // Left then right: on a map narrower than the screen both hold and the
 // right edge, applied last, wins.
-void ClampX(Game& game, sf::Vector2f target, sf::RenderTarget& window, MainData& main)
+void ClampX(Camera& camera, sf::Vector2f target, sf::RenderTarget& window, bool& applied)
 {
-    Camera& camera = game.camera;
     if (target.x < kHalfWidth && camera.view.getCenter().x < kHalfWidth) {
         SetCentreX(camera, kHalfWidth);
-        ApplyView(game, window, main);
+        ApplyView(camera, window, applied);
         camera.lagX = 0.f;
         camera.followX = 0;
     }
     const float rightLimit = static_cast<float>(camera.maxX) - kHalfWidth;
     if (target.x >= rightLimit && camera.view.getCenter().x >= rightLimit) {
         SetCentreX(camera, rightLimit);
-        ApplyView(game, window, main);
+        ApplyView(camera, window, applied);
         camera.lagX = 0.f;
         camera.followX = 0;
     }
 }
 
 // Nothing below y = 1080 and nothing above the map's top.
-void ClampY(Game& game, sf::Vector2f target, sf::RenderTarget& window, MainData& main)
+void ClampY(Camera& camera, sf::Vector2f target, sf::RenderTarget& window, bool& applied)
 {
-    Camera& camera = game.camera;
     if (target.y >= kHalfHeight && camera.view.getCenter().y >= kHalfHeight) {
         SetCentreY(camera, kHalfHeight);
-        ApplyView(game, window, main);
+        ApplyView(camera, window, applied);
         camera.lagY = 0.f;
         camera.followY = 0;
     }
     const float topLimit = static_cast<float>(camera.minY) + kHalfHeight;
     if (target.y < topLimit && camera.view.getCenter().y < topLimit) {
         SetCentreY(camera, topLimit);
-        ApplyView(game, window, main);
+        ApplyView(camera, window, applied);
         camera.lagY = 0.f;
         camera.followY = 0;
     }
@@ -97,12 +90,12 @@ sf::Vector2f ViewTopLeft(const sf::View& view)
     return view.getCenter() - sf::Vector2f{kHalfWidth, kHalfHeight};
 }
 
-void InitCamera(Game& game)
+void InitCamera(Camera& camera, int maxX)
 {
-    game.camera.view.setSize(2.f * kHalfWidth, 2.f * kHalfHeight);
-    game.camera.maxX = game.level.cursorX;
-    game.camera.minY = -10000;
-    ResetCamera(game.camera);
+    camera.view.setSize(2.f * kHalfWidth, 2.f * kHalfHeight);
+    camera.maxX = maxX;
+    camera.minY = kMapTopLimit;
+    ResetCamera(camera);
 }
 
 void ResetCamera(Camera& camera)
@@ -116,15 +109,14 @@ void SetCameraBounds(Camera& camera, int maxX, int minY)
     camera.minY = minY;
 }
 
-void UpdateCamera(Game& game, float /*dt*/, sf::RenderTarget& window, MainData& main)
+bool UpdateCamera(Camera& camera, float /*dt*/, sf::Vector2f shown, const sf::FloatRect& body,
+                  sf::RenderTarget& window)
 {
-    Camera& camera = game.camera;
-    const sf::Vector2f shown = game.player.sprite.getPosition();
+    bool applied = false;
     const sf::Vector2f delta = shown - camera.lastTarget;
     Trail(camera.lagX, delta.x, camera.followX, kTrailLimitX);
     Trail(camera.lagY, delta.y, camera.followY, kTrailLimitY);
 
-    const sf::FloatRect body = game.player.hitbox.getGlobalBounds();
     const sf::Vector2f target{body.left + body.width / 2.f, body.top + body.height / 2.f};
     if (target.x >= kHalfWidth)
         camera.followX = 1;
@@ -133,14 +125,15 @@ void UpdateCamera(Game& game, float /*dt*/, sf::RenderTarget& window, MainData& 
     if (camera.followX == 1) {
         SetCentreX(camera, target.x);
         camera.view.move(-camera.lagX, 0.f);
-        ApplyView(game, window, main);
+        ApplyView(camera, window, applied);
     }
     if (camera.followY == 1) {
         SetCentreY(camera, target.y);
         camera.view.move(0.f, -camera.lagY);
-        ApplyView(game, window, main);
+        ApplyView(camera, window, applied);
     }
-    ClampX(game, target, window, main);
-    ClampY(game, target, window, main);
+    ClampX(camera, target, window, applied);
+    ClampY(camera, target, window, applied);
     camera.lastTarget = shown;
+    return applied;
 }

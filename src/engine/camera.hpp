@@ -4,8 +4,6 @@
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/View.hpp>
 
-struct Game;
-struct MainData;
 
 struct Camera {
     sf::View view;
@@ -22,7 +20,11 @@ struct Camera {
 // cards, panels, menus) are placed from it.
 sf::Vector2f ViewTopLeft(const sf::View& view);
 
-void InitCamera(Game& game);
+void InitCamera(Camera& camera, int maxX);
 void ResetCamera(Camera& camera);
 void SetCameraBounds(Camera& camera, int maxX, int minY);
-void UpdateCamera(Game& game, float dt, sf::RenderTarget& window, MainData& main);
+// Follows the player: `shown` is where its display sprite stands, `body` its
+// hitbox's bounds. Applies the view to the window whenever it moves it and
+// returns true then: the screen-fixed pieces must be re-anchored to it.
+bool UpdateCamera(Camera& camera, float dt, sf::Vector2f shown, const sf::FloatRect& body,
+                  sf::RenderTarget& window);

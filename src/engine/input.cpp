@@ -52,3 +52,91 @@ sf::Vector2i MousePosition(const Input& input)
 {
     return input.mouse;
 }
+
+namespace {
+
+// SFML's key names, in key-code order from A.
+const std::array<const char*, sf::Keyboard::KeyCount> kKeyNames{
+    "A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M", "N", "O", "P", "Q", "R", "S",
+    "T", "U", "V", "W", "X", "Y", "Z", "Num0", "Num1", "Num2", "Num3", "Num4", "Num5", "Num6",
+    "Num7", "Num8", "Num9", "Escape", "LControl", "LShift", "LAlt", "LSystem", "RControl", "RShift",
+    "RAlt", "RSystem", "Menu", "LBracket", "RBracket", "Semicolon", "Comma", "Period", "Quote",
+    "Slash", "Backslash", "Tilde", "Equal", "Hyphen", "Space", "Enter", "Backspace", "Tab",
+    "PageUp", "PageDown", "End", "Home", "Insert", "Delete", "Add", "Subtract", "Multiply",
+    "Divide", "Left", "Right", "Up", "Down", "Numpad0", "Numpad1", "Numpad2", "Numpad3",
+    "Numpad4", "Numpad5", "Numpad6", "Numpad7", "Numpad8", "Numpad9", "F1", "F2", "F3", "F4",
+    "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12", "F13", "F14", "F15", "Pause"};
+
+struct ResolvedBinding {
+    sf::Keyboard::Key key = sf::Keyboard::Unknown;
+    std::optional<sf::Mouse::Button> button;
+};
+
+// The key table's names, resolved once: the table is fixed for the run.
+const std::array<ResolvedBinding, ACTION_COUNT>& Resolved()
+{
+    static const std::array<ResolvedBinding, ACTION_COUNT> resolved = [] {
+        std::array<ResolvedBinding, ACTION_COUNT> all{};
+        for (const KeyBinding& binding : KeyBindings()) {
+            ResolvedBinding& one = all[static_cast<std::size_t>(binding.action)];
+            if (binding.device == DEVICE_MOUSE)
+                one.button = ButtonFromName(binding.name);
+            else
+                one.key = KeyFromName(binding.name).value_or(sf::Keyboard::Unknown);
+        }
+        return all;
+    }();
+    return resolved;
+}
+
+const ResolvedBinding& Binding(int action)
+{
+    static const ResolvedBinding none{};
+    return action >= 0 && action < ACTION_COUNT ? Resolved()[static_cast<std::size_t>(action)] : none;
+}
+
+}  // namespace
+
+std::optional<sf::Keyboard::Key> KeyFromName(const std::string& name)
+{
+    for (int code = 0; code < sf::Keyboard::KeyCount; code++)
+        if (name == kKeyNames[static_cast<std::size_t>(code)])
+            return static_cast<sf::Keyboard::Key>(code);
+    return std::nullopt;
+}
+
+std::optional<sf::Mouse::Button> ButtonFromName(const std::string& name)
+{
+    if (name == "left")
+        return sf::Mouse::Left;
+    if (name == "right")
+        return sf::Mouse::Right;
+    if (name == "middle")
+        return sf::Mouse::Middle;
+    return std::nullopt;
+}
+
+sf::Keyboard::Key ActionKey(int action)
+{
+    return Binding(action).key;
+}
+
+bool IsActionDown(const Input& input, int action)
+{
+    const ResolvedBinding& binding = Binding(action);
+    if (binding.button)
+        return IsButtonDown(input, *binding.button);
+    return IsKeyDown(input, binding.key);
+}
+
+bool IsActionKey(int action, sf::Keyboard::Key key)
+{
+    const ResolvedBinding& binding = Binding(action);
+    return !binding.button && binding.key != sf::Keyboard::Unknown && binding.key == key;
+}
+
+bool IsActionButton(int action, sf::Mouse::Button button)
+{
+    const ResolvedBinding& binding = Binding(action);
+    return binding.button && *binding.button == button;
+}

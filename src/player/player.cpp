@@ -4,80 +4,38 @@
 #include "engine/assets.hpp"
 #include "engine/collision.hpp"
 #include "engine/input.hpp"
+#include "engine/layout_table.hpp"
 
+#include <algorithm>
 #include <cstdlib>
 
 namespace {
 
-struct RowData {
-    int frames;
-    int fps;
-};
-
-// The display sheet's rows, top to bottom.
-constexpr std::array<RowData, PLAYER_ROW_COUNT> kRows{{
-    {27, 18}, {27, 18},                      // idle right / left
-    {16, 18}, {16, 18},                      // run right / left
-    {10, 18}, {10, 18},                      // first jump
-    {12, 18}, {12, 18},                      // second jump
-    {12, 18}, {12, 18},                      // falling
-    {49, 12},                                // growing arms
-    {8, 18}, {11, 18}, {9, 18}, {15, 18},    // swings facing right
-    {7, 18}, {11, 18}, {9, 18}, {15, 18},    // swings facing left
-    {38, 18},                                // special pose
-}};
-
-constexpr int kCinematicWidth = 515;
-constexpr int kCinematicHeight = 83;
-constexpr int kCinematicFps = 12;
-constexpr std::array<int, 7> kCinematicFrames{30, 30, 30, 30, 19, 0, 0};
-
-constexpr int kSubstanceWidth = 170;
-constexpr int kSubstanceHeight = 143;
-constexpr int kSubstanceFrames = 36;
-constexpr int kSubstanceFps = 12;
-
-// Melee reach per combo step: 0–3 facing right, 4–7 facing left.
-const std::array<sf::FloatRect, 8> kAttackRects{{
-    {0, 40, 200, 80}, {150, 40, 220, 125}, {0, 0, 80, 300}, {50, -40, 120, 350},
-    {0, 40, 200, 80}, {-150, 40, 220, 125}, {0, 0, 80, 300}, {30, -40, 120, 350},
-}};
-
-// Sheets by skin index; 0 is the plain arms sheet.
-constexpr std::array<const char*, 6> kSkinSheets{
-    kArmsSheet,
-    "Assets/Sprites/Player/spritesheetplayerBrun.png",
-    "Assets/Sprites/Player/spritesheetplayerRose.png",
-    "Assets/Sprites/Player/spritesheetplayerVert.png",
-    "Assets/Sprites/Player/spritesheetplayerVertBleu.png",
-    "Assets/Sprites/Player/spritesheetplayerViolet.png",
-};
-
-constexpr const char* kCinematicSheet = "Assets/Sprites/Player/cinematicTuto1.png";
-constexpr const char* kSubstanceSheet = "Assets/Sprites/Player/SpriteSheetSubstanceJump.png";
-constexpr const char* kHitboxPicture = "Assets/Sprites/Player/imageHitbox2.png";
-constexpr const char* kWinPicture = "Assets/Sprites/WinScreen.png";
-constexpr const char* kUpgradePicture = "Assets/Sprites/HUD/UpgradeDamage.png";
-
-const sf::Vector2f kHitboxStart{645.f, 730.f};
-const sf::Vector2f kSubstancePlace{3855.f, 325.f};
-const sf::Vector2f kWinPlace{1920.f, 1080.f};
-const sf::Vector2f kWinOrigin{960.f, 540.f};
+// The body starts on the tutorial's shore; the win screen waits off screen.
+const sf::Vector2f kHitboxStart{kPlayerStartX, kPlayerStartY};
+const sf::Vector2f kSubstancePlace{kSubstanceX, kSubstanceY};
+const sf::Vector2f kWinPlace{kScreenWidth, kScreenHeight};
+const sf::Vector2f kWinOrigin{kWinOriginX, kWinOriginY};
 // The notice floats this far above the hitbox's top.
 constexpr float kUpgradeLift = 40.f;
 // The reach is seen through, so the blade under it can be checked.
 constexpr sf::Uint8 kDebugShapeAlpha = 80;
 
-void BuildAnimations(Player& player)
+// Every row is cut as the asset manifest lays the sheet out. The clips past
+// the cinematic sheet's last row are empty: reaching one ends it.
+void BuildAnimations(Game& game)
 {
+    Player& player = game.player;
+    Assets& assets = *game.assets;
     for (int row = 0; row < PLAYER_ROW_COUNT; row++)
-        player.anims[row] = CreateAnimation(&player.sprite, kRows[row].frames, kRows[row].fps,
-                                            {0, kPlayerFrameHeight * row, kPlayerFrameWidth, kPlayerFrameHeight});
-    for (int clip = 0; clip < static_cast<int>(kCinematicFrames.size()); clip++)
-        player.cinematicAnims[clip] = CreateAnimation(&player.sprite, kCinematicFrames[clip], kCinematicFps,
-                                                      {0, kCinematicHeight * clip, kCinematicWidth, kCinematicHeight});
-    player.substanceAnim = CreateAnimation(&player.substanceSprite, kSubstanceFrames, kSubstanceFps,
-                                           {0, 0, kSubstanceWidth, kSubstanceHeight});
+        player.anims[row] = CreateAnimation(SheetFrames(assets, kNoArmsSheet, row),
+                                            row == ROW_GROW_ARMS ? kGrowArmsFps : kPlayerRowFps,
+                                            SheetCell(assets, kNoArmsSheet, row));
+    for (int clip = 0; clip < kCinematicClips; clip++)
+        player.cinematicAnims[clip] = CreateAnimation(SheetFrames(assets, kCinematicSheet, clip), kCinematicFps,
+                                                      SheetCell(assets, kCinematicSheet, clip));
+    player.substanceAnim = CreateAnimation(SheetFrames(assets, kSubstanceSheet), kSubstanceFps,
+                                           SheetCell(assets, kSubstanceSheet));
 }
 
 void SetScalarFields(Player& player)
@@ -112,8 +70,7 @@ void SetScalarFields(Player& player)
 
 void CreateAttackShape(Player& player)
 {
-    player.attackShape.setSize({80.f, 150.f});
-    player.attackShape.setOrigin(40.f, 75.f);
+    // Placed by its top-left at each swing (the table gives the reach).
     player.attackShape.setFillColor(sf::Color::Green);
     player.attackShape.setOutlineThickness(2.f);
     player.attackShape.setOutlineColor(sf::Color::Red);
@@ -150,13 +107,12 @@ void SetPlayerTextures(Game& game)
 void InitPlayer(Game& game)
 {
     Player& player = game.player;
-    player.view = sf::View({960.f, 540.f}, {1920.f, 1080.f});
+    player.view = sf::View({kScreenHalfWidth, kScreenHalfHeight}, {kScreenWidth, kScreenHeight});
     LoadPlayerTextures(game);
     player.lastKey = 0;
     player.facing = 20;
     SetScalarFields(player);
     player.debugShapes = HitboxOverlayWanted() ? 1 : 0;
-    player.attackRects = kAttackRects;
     SetPlayerTextures(game);
     player.hitbox.setPosition(kHitboxStart);
     player.winSprite.setOrigin(kWinOrigin);
@@ -165,13 +121,19 @@ void InitPlayer(Game& game)
     player.substanceSprite.setScale(kPlayerScale, kPlayerScale);
     player.sprite.setScale(kPlayerScale, kPlayerScale);
     CreateAttackShape(player);
-    BuildAnimations(player);
-    player.currentAnim = &player.anims[ROW_IDLE_RIGHT];
-    player.armsAnim = &player.substanceAnim;
-    ShowAnimationFrame(*player.currentAnim);
-    ShowAnimationFrame(player.substanceAnim);
+    BuildAnimations(game);
+    player.currentAnim = ROW_IDLE_RIGHT;
+    ShowAnimationFrame(ShownAnimation(player), player.sprite);
+    ShowAnimationFrame(player.substanceAnim, player.substanceSprite);
     ResetCamera(game.camera);
     EndCinematic(game);
+}
+
+Animation& ShownAnimation(Player& player)
+{
+    if (player.cinematicState == CINEMATIC_PLAYING)
+        return player.cinematicAnims[static_cast<std::size_t>(std::clamp(player.cinematicClip, 0, kCinematicClips - 1))];
+    return player.anims[static_cast<std::size_t>(std::clamp(player.currentAnim, 0, PLAYER_ROW_COUNT - 1))];
 }
 
 void StartCinematic(Game& game)
@@ -180,8 +142,7 @@ void StartCinematic(Game& game)
     player.cinematicState = CINEMATIC_PLAYING;
     player.sprite.setTexture(*player.cinematicTexture, true);
     player.cinematicClip = 0;
-    player.currentAnim = &player.cinematicAnims[0];
-    ShowAnimationFrame(*player.currentAnim);  // never the whole sheet, even for one frame
+    ShowAnimationFrame(ShownAnimation(player), player.sprite);  // never the whole sheet, even for one frame
 }
 
 void EndCinematic(Game& game)
@@ -193,11 +154,11 @@ void CycleSkin(Game& game)
 {
     Player& player = game.player;
     player.skinIndex++;
-    if (player.skinIndex > 5)
+    if (player.skinIndex >= kSkinCount)
         player.skinIndex = 0;
     player.texture = &GetTexture(*game.assets, kSkinSheets[player.skinIndex]);
     player.sprite.setTexture(*player.texture, true);
-    player.sprite.setTextureRect({0, 0, kPlayerFrameWidth, kPlayerFrameHeight});
+    ShowAnimationFrame(ShownAnimation(player), player.sprite);
 }
 
 // The notice is placed above the player's head: it has no place of its own.
@@ -221,16 +182,15 @@ static void DrawAttackShape(const Player& player, sf::RenderTarget& window)
 void DrawPlayer(Game& game, sf::RenderTarget& window)
 {
     Player& player = game.player;
-    if (player.currentAnim)
-        DrawAnimation(*player.currentAnim, window);
+    window.draw(player.sprite);
     // U replays the notice: without drawing it there would be nothing to see.
-    const bool replaying = game.input && IsKeyDown(*game.input, sf::Keyboard::U);
+    const bool replaying = game.input && IsActionDown(*game.input, ACTION_REPLAY_NOTICE);
     if (player.upgradeFlash == 1 || replaying) {
         PlaceUpgradeNotice(player);
         window.draw(player.upgradeSprite);
     }
-    if (player.cinematicState == CINEMATIC_SUBSTANCE && player.armsAnim)
-        DrawAnimation(*player.armsAnim, window);
+    if (player.cinematicState == CINEMATIC_SUBSTANCE)
+        window.draw(player.substanceSprite);
     if (player.debugShapes == 1 && player.attacking == 1)
         DrawAttackShape(player, window);
 }

@@ -3,6 +3,7 @@
 // that moves and collides, and a display sprite three times enlarged that is
 // re-anchored on it every frame and animated from a 20-row sheet.
 #include "engine/animation.hpp"
+#include "player/player_table.hpp"
 
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/Sprite.hpp>
@@ -11,23 +12,6 @@
 #include <array>
 
 struct Game;
-
-// Display rows of the player sheets.
-enum PlayerRow {
-    ROW_IDLE_RIGHT = 0,
-    ROW_IDLE_LEFT = 1,
-    ROW_RUN_RIGHT = 2,
-    ROW_RUN_LEFT = 3,
-    ROW_JUMP_RIGHT = 4,  // the first jump's rise; + 2 for the second
-    ROW_JUMP_LEFT = 5,
-    ROW_FALL_RIGHT = 8,
-    ROW_FALL_LEFT = 9,
-    ROW_GROW_ARMS = 10,
-    ROW_SWING_RIGHT = 11,  // + combo step
-    ROW_SWING_LEFT = 15,   // + combo step
-    ROW_SPECIAL = 19,
-    PLAYER_ROW_COUNT = 20,
-};
 
 enum CinematicState { CINEMATIC_NONE = 0, CINEMATIC_PLAYING = 32, CINEMATIC_SUBSTANCE = 33 };
 
@@ -40,15 +24,6 @@ enum PlayerMoveState {
     STATE_SWING = 24,
     STATE_DASH = 29,
 };
-
-inline constexpr int kPlayerFrameWidth = 209;
-inline constexpr int kPlayerFrameHeight = 116;
-inline constexpr float kPlayerScale = 3.f;
-// The display sprite sits this far up and left of the hitbox's top-left.
-inline constexpr float kDisplayOffsetX = 270.f;
-inline constexpr float kDisplayOffsetY = 146.f;
-inline constexpr const char* kNoArmsSheet = "Assets/Sprites/Player/spriteSheetPlayerAllNoArms2.png";
-inline constexpr const char* kArmsSheet = "Assets/Sprites/Player/spritesheetplayerAllFini.png";
 
 struct Player {
     sf::Sprite sprite;           // display, scale 3, at hitbox top-left − (270, 146)
@@ -70,12 +45,10 @@ struct Player {
     int upgradeFlash = 0;
     float upgradeFlashTimer = 3.f;
     float upgradeAlpha = 255.f;
-    std::array<sf::FloatRect, 8> attackRects{};  // 0–3 facing right, 4–7 facing left
     std::array<Animation, PLAYER_ROW_COUNT> anims{};
     Animation substanceAnim{};
-    std::array<Animation, 7> cinematicAnims{};
-    Animation* currentAnim = nullptr;  // stepped and drawn this frame
-    Animation* armsAnim = nullptr;     // the waiting substance
+    std::array<Animation, kCinematicClips> cinematicAnims{};
+    int currentAnim = ROW_IDLE_RIGHT;  // the row of `anims` shown (the cinematic shows its clip)
     sf::RectangleShape attackShape;
     int dashReady = 1;
     int slamming = 1;
@@ -118,6 +91,9 @@ struct Player {
 };
 
 void InitPlayer(Game& game);
+// The animation the display sprite shows this frame: the cinematic's clip
+// while it plays, else the current row.
+Animation& ShownAnimation(Player& player);
 void StartCinematic(Game& game);
 void EndCinematic(Game& game);
 void CycleSkin(Game& game);

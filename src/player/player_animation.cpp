@@ -18,8 +18,9 @@ constexpr float kCinematicShiftX = -200.f;
 // its rectangle reset must never be shown whole.
 void ShowPlayerFrame(Player& player)
 {
-    if (player.currentAnim && player.currentAnim->frameCount > 0)
-        ShowAnimationFrame(*player.currentAnim);
+    const Animation& shown = ShownAnimation(player);
+    if (shown.frameCount > 0)
+        ShowAnimationFrame(shown, player.sprite);
 }
 
 void FinishGrowingArms(Animation& animation, Player& player)
@@ -31,7 +32,7 @@ void FinishGrowingArms(Animation& animation, Player& player)
         player.sprite.setTexture(*player.texture, true);
     player.hasArms = 1;
     player.cinematicState = CINEMATIC_NONE;
-    player.currentAnim = &player.anims[ROW_IDLE_RIGHT];
+    player.currentAnim = ROW_IDLE_RIGHT;
     player.substanceFrames = 0;
     animation.currentFrame = 0;
 }
@@ -53,7 +54,7 @@ void EndRowLoop(Animation& animation, Player& player)
 
 void EndCinematicClips(Player& player)
 {
-    player.currentAnim = &player.anims[ROW_IDLE_RIGHT];
+    player.currentAnim = ROW_IDLE_RIGHT;
     if (player.texture)
         player.sprite.setTexture(*player.texture, true);
     player.hitbox.move(kCinematicShiftX, 0.f);
@@ -73,8 +74,8 @@ void StepPlayerAnimation(Animation& animation, float dt, int /*mode*/, Player& p
         else
             animation.currentFrame = kClimbLoopFrame;
     }
-    if (player.currentAnim == &animation)
-        ShowAnimationFrame(animation);
+    if (&ShownAnimation(player) == &animation)
+        ShowAnimationFrame(animation, player.sprite);
     else
         ShowPlayerFrame(player);
 }
@@ -87,7 +88,7 @@ void StepPlayerArmsAnimation(Animation& animation, float dt, int /*mode*/, Playe
         player.substanceFrames = 0;
         animation.currentFrame = 0;
     }
-    ShowAnimationFrame(animation);
+    ShowAnimationFrame(animation, player.substanceSprite);
 }
 
 void StepCinematicAnimation(Animation& animation, float dt, int /*mode*/, Player& player)
@@ -102,7 +103,6 @@ void StepCinematicAnimation(Animation& animation, float dt, int /*mode*/, Player
     if (animation.currentFrame >= animation.frameCount) {
         animation.currentFrame = 0;
         player.cinematicClip++;
-        player.currentAnim = &player.cinematicAnims[player.cinematicClip];
     }
     ShowPlayerFrame(player);  // an empty clip leaves the last frame up
 }
@@ -111,17 +111,16 @@ void StepPlayerAnimations(Game& game, float dt)
 {
     Player& player = game.player;
     if (player.cinematicState == CINEMATIC_PLAYING) {
-        player.currentAnim = &player.cinematicAnims[player.cinematicClip];
-        StepCinematicAnimation(*player.currentAnim, dt, 0, player);
+        StepCinematicAnimation(ShownAnimation(player), dt, 0, player);
     } else if (player.cinematicState == CINEMATIC_SUBSTANCE) {
-        StepPlayerAnimation(*player.currentAnim, dt, 0, player);
+        StepPlayerAnimation(ShownAnimation(player), dt, 0, player);
         if (player.armsSequence != 1)
-            StepPlayerArmsAnimation(*player.armsAnim, dt, 0, player);
+            StepPlayerArmsAnimation(player.substanceAnim, dt, 0, player);
     } else {
-        StepPlayerAnimation(*player.currentAnim, dt, 0, player);
+        StepPlayerAnimation(ShownAnimation(player), dt, 0, player);
     }
     // A row chosen again starts from its first frame.
-    for (Animation& row : player.anims)
-        if (&row != player.currentAnim)
-            ResetAnimation(row);
+    for (int row = 0; row < PLAYER_ROW_COUNT; row++)
+        if (row != player.currentAnim || player.cinematicState == CINEMATIC_PLAYING)
+            ResetAnimation(player.anims[static_cast<std::size_t>(row)]);
 }

@@ -6,15 +6,15 @@
 #include "app/game.hpp"
 #include "combat/bombs.hpp"
 #include "engine/input.hpp"
+#include "engine/layout_table.hpp"
+#include "world/obstacles.hpp"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace {
 
-constexpr int kKeyCodeD = sf::Keyboard::D;
-constexpr int kKeyCodeQ = sf::Keyboard::Q;
-constexpr int kKeyCodeDash = sf::Keyboard::LShift;
 
 constexpr float kDashSpeed = 3200.f;
 constexpr float kDashFallSpeed = 500.f;
@@ -36,35 +36,34 @@ constexpr float kSlamGravity = 1200.f;
 constexpr float kFadeSpeed = 140.f;
 constexpr float kNoticeTime = 3.f;
 constexpr float kNoticeAlpha = 255.f;
-constexpr int kHalfWindow = 960;
 
-bool KeyDown(const Game& game, sf::Keyboard::Key key)
+bool KeyDown(const Game& game, int action)
 {
-    return game.input && IsKeyDown(*game.input, key);
+    return game.input && IsActionDown(*game.input, action);
 }
 
-Animation& Row(Player& player, int row)
+int Row(int row)
 {
-    return player.anims[std::clamp(row, 0, PLAYER_ROW_COUNT - 1)];
+    return std::clamp(row, 0, PLAYER_ROW_COUNT - 1);
 }
 
 // The jump rows follow the jumps left: rows 4/5 rise from the first jump,
 // 6/7 from the second. Holding a propeller spends a jump every frame, so
 // the count can fall far below 0: that still rises as the last jump, not
 // as whatever row lies further down the sheet.
-Animation& RisingRow(Player& player, bool left)
+int RisingRow(const Player& player, bool left)
 {
-    return Row(player, (left ? 7 : 6) - 2 * std::max(player.jumpsLeft, 0));
+    return Row((left ? 7 : 6) - 2 * std::max(player.jumpsLeft, 0));
 }
 
-Animation& FallingRow(Player& player)
+int FallingRow(const Player& player)
 {
-    return Row(player, player.facing == 1 ? ROW_FALL_LEFT : ROW_FALL_RIGHT);
+    return player.facing == 1 ? ROW_FALL_LEFT : ROW_FALL_RIGHT;
 }
 
-Animation& IdleRow(Player& player)
+int IdleRow(const Player& player)
 {
-    return Row(player, player.facing != 0 ? ROW_IDLE_LEFT : ROW_IDLE_RIGHT);
+    return player.facing != 0 ? ROW_IDLE_LEFT : ROW_IDLE_RIGHT;
 }
 
 void MoveHitbox(Player& player, float x, float y)
@@ -72,13 +71,31 @@ void MoveHitbox(Player& player, float x, float y)
     player.hitbox.move(x, y);
 }
 
+// A dash's step is longer than half the body: one step could carry it so
+// deep into a wall that the push-out would take the short way out, under
+// or over the wall. Such a step is taken in parts, each pushed out.
+void MoveAcross(Game& game, float dx)
+{
+    Player& p = game.player;
+    const float part = p.hitbox.getGlobalBounds().width / 2.f;
+    const int parts = part > 0.f ? static_cast<int>(std::ceil(std::abs(dx) / part)) : 1;
+    if (parts <= 1) {
+        MoveHitbox(p, dx, 0.f);
+        return;
+    }
+    for (int i = 0; i < parts; i++) {
+        MoveHitbox(p, dx / static_cast<float>(parts), 0.f);
+        PushPlayerOutOfWalls(game.level, p);
+    }
+}
+
 }  // namespace
 
 void StepPlayerDash(Game& game, float dt)
 {
     Player& p = game.player;
-    if (KeyDown(game, sf::Keyboard::LShift) && p.moveState != STATE_DASH && p.dashReady == 1) {
-        p.lastKey = kKeyCodeDash;
+    if (KeyDown(game, ACTION_DASH) && p.moveState != STATE_DASH && p.dashReady == 1) {
+        p.lastKey = ActionKey(ACTION_DASH);
         p.dashReady = 0;
         p.velocityY = kDashFallSpeed;
         p.moveState = STATE_DASH;
@@ -87,11 +104,11 @@ void StepPlayerDash(Game& game, float dt)
     if (p.dashTime <= p.dashDuration && p.moveState == STATE_DASH) {
         // A left dash takes two steps a frame, so it covers the same ground in half the time.
         if (p.facing == 1) {
-            MoveHitbox(p, -kDashSpeed * dt, 0.f);
+            MoveAcross(game, -kDashSpeed * dt);
             p.dashTime += dt;
         }
         if (p.dashTime <= p.dashDuration) {
-            MoveHitbox(p, (p.facing == 0 ? kDashSpeed : -kDashSpeed) * dt, 0.f);
+            MoveAcross(game, (p.facing == 0 ? kDashSpeed : -kDashSpeed) * dt);
             p.velocityY = 0.f;
             p.dashTime += dt;
         }
@@ -99,7 +116,7 @@ void StepPlayerDash(Game& game, float dt)
     if (p.dashTime >= p.dashDuration && p.moveState == STATE_DASH) {
         p.moveState = STATE_FALL;
         p.velocityY = kDashFallSpeed;
-        p.currentAnim = &IdleRow(p);
+        p.currentAnim = IdleRow(p);
         p.dashTime = 0.f;
         p.dashCooldownTimer = 0.f;
     }
@@ -114,7 +131,7 @@ void StepPlayerDash(Game& game, float dt)
 void StepUpgradeFlash(Game& game, float dt)
 {
     Player& p = game.player;
-    if (p.upgradeFlash != 1 && !KeyDown(game, sf::Keyboard::U))
+    if (p.upgradeFlash != 1 && !KeyDown(game, ACTION_REPLAY_NOTICE))
         return;
     p.upgradeFlashTimer -= dt;
     if (p.upgradeFlashTimer >= 0.f) {
@@ -132,25 +149,16 @@ void StepUpgradeFlash(Game& game, float dt)
 
 namespace {
 
-// The shape's origin stays at (40, 75) whatever its size; facing left its
-// width is negative, so it reaches out to the left.
+// The reach of this combo step, on the side the player aims at.
 void PlaceSwing(Player& p)
 {
     const sf::FloatRect body = p.hitbox.getGlobalBounds();
-    const float midY = body.top + body.height / 2.f;
-    if (p.aimRight == 1) {
-        p.facing = 0;
-        const sf::FloatRect& reach = p.attackRects[p.comboStep];
-        p.attackShape.setSize({reach.width, reach.height / 2.f});
-        p.attackShape.setPosition(body.left + body.width - reach.left, midY + reach.top);
-        p.currentAnim = &Row(p, ROW_SWING_RIGHT + p.comboStep);
-    } else {
-        p.facing = 1;
-        const sf::FloatRect& reach = p.attackRects[p.comboStep + 4];
-        p.attackShape.setSize({-reach.width, reach.height / 2.f});
-        p.attackShape.setPosition(body.left + body.width / 2.f - reach.left, midY + reach.top);
-        p.currentAnim = &Row(p, ROW_SWING_LEFT + p.comboStep);
-    }
+    const bool right = p.aimRight == 1;
+    const BodyRect reach = SwingReach(p.comboStep, right, body.width, body.height);
+    p.facing = right ? 0 : 1;
+    p.attackShape.setSize({reach.width, reach.height});
+    p.attackShape.setPosition(body.left + reach.left, body.top + reach.top);
+    p.currentAnim = (right ? ROW_SWING_RIGHT : ROW_SWING_LEFT) + p.comboStep;
 }
 
 void EndSwing(Player& p)
@@ -160,9 +168,9 @@ void EndSwing(Player& p)
     p.attackTimer = 0.f;
     // The last swing's row outlasts the swing: cut short by the timer, it
     // would restart forever under a held button instead of closing the chain.
-    if (p.comboStep == 3 && p.currentAnim->currentFrame > 0)
+    if (p.comboStep == kComboSteps - 1 && ShownAnimation(p).currentFrame > 0)
         p.comboStep = 0;
-    p.currentAnim = &IdleRow(p);
+    p.currentAnim = IdleRow(p);
 }
 
 }  // namespace
@@ -173,8 +181,8 @@ void StepPlayerAttack(Game& game, float dt, sf::Vector2i mouse)
     const sf::Vector2f shown = p.sprite.getPosition();
     std::printf("%f %f\n", shown.x, shown.y);
     if (p.attacking == 0)
-        p.aimRight = mouse.x < kHalfWindow ? 0 : 1;
-    if (game.input && IsButtonDown(*game.input, sf::Mouse::Left)) {
+        p.aimRight = mouse.x < kScreenHalfWidth ? 0 : 1;
+    if (KeyDown(game, ACTION_SWING)) {
         p.moveX = 0.f;
         p.attacking = 1;
         PlaceSwing(p);
@@ -199,10 +207,10 @@ void Walk(Game& game, float dt, int direction)
 {
     Player& p = game.player;
     const float speed = p.airborne == 1 ? kAirWalkSpeed : kWalkSpeed;
-    p.lastKey = direction > 0 ? kKeyCodeD : kKeyCodeQ;
+    p.lastKey = ActionKey(direction > 0 ? ACTION_WALK_RIGHT : ACTION_WALK_LEFT);
     p.facing = direction > 0 ? 0 : 1;
     p.aimRight = direction > 0 ? 1 : 0;
-    p.currentAnim = &Row(p, direction > 0 ? ROW_RUN_RIGHT : ROW_RUN_LEFT);
+    p.currentAnim = direction > 0 ? ROW_RUN_RIGHT : ROW_RUN_LEFT;
     p.moveState = STATE_RUN;
     p.moveX += direction * speed * dt;
     if (p.cinematicState != CINEMATIC_PLAYING)
@@ -213,15 +221,15 @@ void Walk(Game& game, float dt, int direction)
 void WalkOrIdle(Game& game, float dt)
 {
     Player& p = game.player;
-    if (KeyDown(game, sf::Keyboard::D) && p.moveState != STATE_SWING) {
+    if (KeyDown(game, ACTION_WALK_RIGHT) && p.moveState != STATE_SWING) {
         Walk(game, dt, 1);
-    } else if (KeyDown(game, sf::Keyboard::Q) && p.moveState != STATE_SWING) {
+    } else if (KeyDown(game, ACTION_WALK_LEFT) && p.moveState != STATE_SWING) {
         Walk(game, dt, -1);
     } else if (p.attacking == 0) {
         if (p.facing == 0)
-            p.currentAnim = &Row(p, p.diving ? ROW_FALL_RIGHT : ROW_IDLE_RIGHT);
+            p.currentAnim = p.diving ? ROW_FALL_RIGHT : ROW_IDLE_RIGHT;
         else
-            p.currentAnim = &Row(p, p.diving ? ROW_FALL_LEFT : ROW_IDLE_LEFT);
+            p.currentAnim = p.diving ? ROW_FALL_LEFT : ROW_IDLE_LEFT;
         p.moveState = STATE_IDLE;
     }
 }
@@ -231,7 +239,7 @@ void WalkOrIdle(Game& game, float dt)
 void Jump(Game& game)
 {
     Player& p = game.player;
-    if (!KeyDown(game, sf::Keyboard::Space) || p.jumpsLeft < 1 || p.velocityY < kSecondJumpGate)
+    if (!KeyDown(game, ACTION_JUMP) || p.jumpsLeft < 1 || p.velocityY < kSecondJumpGate)
         return;
     if (p.hasArms != 1 && p.airborne != 0)
         return;
@@ -240,9 +248,9 @@ void Jump(Game& game)
     p.moveState = STATE_JUMP;
     p.jumpsLeft--;
     if (p.hasArms == 1)
-        p.currentAnim = &RisingRow(p, p.facing == 1);
+        p.currentAnim = RisingRow(p, p.facing == 1);
     else
-        p.currentAnim = &Row(p, p.facing == 1 ? ROW_RUN_LEFT : ROW_RUN_RIGHT);
+        p.currentAnim = p.facing == 1 ? ROW_RUN_LEFT : ROW_RUN_RIGHT;
 }
 
 void LandOnFloor(Game& game, const sf::FloatRect& shown)
@@ -278,7 +286,7 @@ void Climb(Player& p, float dt)
         p.knockbackX = kThrowOffX;
         p.knockbackY = kThrowOffY;
     }
-    p.currentAnim = &FallingRow(p);
+    p.currentAnim = FallingRow(p);
     p.velocityY = kClimbSpeed;
     p.climbTime -= dt;
 }
@@ -286,10 +294,10 @@ void Climb(Player& p, float dt)
 void Dive(Game& game, const sf::FloatRect& shown)
 {
     Player& p = game.player;
-    if (!KeyDown(game, sf::Keyboard::S) || game.hub.inHub == 1 || shown.top + shown.height >= kDiveCeiling)
+    if (!KeyDown(game, ACTION_DIVE) || game.hub.inHub == 1 || shown.top + shown.height >= kDiveCeiling)
         return;
     p.diving = 1;
-    p.currentAnim = p.velocityY <= 0.f ? &RisingRow(p, p.facing == 1) : &FallingRow(p);
+    p.currentAnim = p.velocityY <= 0.f ? RisingRow(p, p.facing == 1) : FallingRow(p);
     p.moveState = STATE_FALL;
     p.slamming = 1;  // one-way platforms let a slam through
 }
@@ -320,9 +328,9 @@ void AirbornePose(Player& p)
     if (p.airborne != 1)
         return;
     if (p.velocityY <= 0.f)
-        p.currentAnim = &RisingRow(p, p.facing == 1 && p.climbing != 1);
+        p.currentAnim = RisingRow(p, p.facing == 1 && p.climbing != 1);
     else
-        p.currentAnim = &FallingRow(p);
+        p.currentAnim = FallingRow(p);
 }
 
 void AnchorDisplay(Player& p)
@@ -344,8 +352,8 @@ void StepPlayerMovement(Game& game, float dt)
         Jump(game);
         LandOnFloor(game, shown);
     }
-    if (p.forcedPose == 1 || KeyDown(game, sf::Keyboard::O))
-        p.currentAnim = &Row(p, ROW_SPECIAL);
+    if (p.forcedPose == 1 || KeyDown(game, ACTION_SPECIAL_POSE))
+        p.currentAnim = ROW_SPECIAL;
     Climb(p, dt);
     Dive(game, shown);
     Knockback(p, dt);

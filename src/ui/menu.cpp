@@ -1,6 +1,7 @@
 #include "ui/menu.hpp"
 
 #include "app/main_data.hpp"
+#include "engine/layout_table.hpp"
 #include "ui/volume_bar.hpp"
 
 #include <string>
@@ -24,9 +25,11 @@ std::vector<MenuButton*> ScreenButtons(Menu& menu)
     }
 }
 
-void InitButton(MenuButton& button, Assets& assets, const char* name, const char* hoverName, sf::Vector2f at)
+sf::Vector2f At(ScreenPoint point) { return {point.x, point.y}; }
+
+void InitButton(MenuButton& button, Assets& assets, const char* name, const char* hoverName, ScreenPoint at)
 {
-    InitMenuButton(button, assets, MenuFile(name), MenuFile(hoverName), at, false);
+    InitMenuButton(button, assets, MenuFile(name), MenuFile(hoverName), At(at), false);
 }
 
 }  // namespace
@@ -37,38 +40,44 @@ void InitMenu(MainData& main)
     Assets& assets = main.assets;
     menu.screen = MENU_MAIN;
     InitSoundBank(main.soundBank, assets);
+    using namespace menu_layout;
     InitMenuImage(menu.wallpaper, assets, MenuFile("Wallpaper.png"), {0.f, 0.f}, false);
-    InitMenuImage(menu.optionsPanel, assets, MenuFile("Pannel.png"), {960.f, 540.f}, true);
-    InitMenuImage(menu.creditsPanel, assets, MenuFile("CreditsPannel.png"), {960.f, 540.f}, true);
-    InitMenuImage(menu.soundBar, assets, MenuFile("SoundBar.png"), {960.f, 433.f}, true);
-    InitMenuImage(menu.controlsPanel, assets, MenuFile("ControlsPannel.png"), {960.f, 540.f}, true);
-    InitMenuImage(menu.volumeLabel, assets, MenuFile("Volume.png"), {726.f, 202.f}, false);
+    InitMenuImage(menu.optionsPanel, assets, MenuFile("Pannel.png"), At(kScreenCentre), true);
+    InitMenuImage(menu.creditsPanel, assets, MenuFile("CreditsPannel.png"), At(kScreenCentre), true);
+    InitMenuImage(menu.soundBar, assets, MenuFile("SoundBar.png"), At(kSoundBarCentre), true);
+    InitMenuImage(menu.controlsPanel, assets, MenuFile("ControlsPannel.png"), At(kScreenCentre), true);
+    InitMenuImage(menu.volumeLabel, assets, MenuFile("Volume.png"), At(kVolumeLabel), false);
     CropToVisible(menu.optionsPanel, assets, MenuFile("Pannel.png"));
     CropToVisible(menu.creditsPanel, assets, MenuFile("CreditsPannel.png"));
     CropToVisible(menu.controlsPanel, assets, MenuFile("ControlsPannel.png"));
-    InitButton(menu.playButton, assets, "Play_01.png", "Play_02.png", {108.f, 370.f});
-    InitButton(menu.quitButton, assets, "Quit_01.png", "Quit_02.png", {118.f, 855.f});
-    InitButton(menu.optionsButton, assets, "Options_01.png", "Options_02.png", {18.f, 545.f});
-    InitButton(menu.creditsButton, assets, "Credits_01.png", "Credits_02.png", {25.f, 703.f});
+    InitButton(menu.playButton, assets, "Play_01.png", "Play_02.png", kPlay);
+    InitButton(menu.quitButton, assets, "Quit_01.png", "Quit_02.png", kQuit);
+    InitButton(menu.optionsButton, assets, "Options_01.png", "Options_02.png", kOptions);
+    InitButton(menu.creditsButton, assets, "Credits_01.png", "Credits_02.png", kCredits);
     InitMenuButton(menu.soundCursor, assets, MenuFile("SoundCursor.png"), MenuFile("SoundCursor.png"),
                    {0.f, 0.f}, true);
     const sf::FloatRect& bar = menu.soundBar.bounds;
     PlaceVolumeCursor(menu.soundCursor, menu.soundBar, bar.left + bar.width - kVolumeStop, {0.f, 0.f});
-    InitButton(menu.returnButton, assets, "Return.png", "Return.png", {898.f, 883.f});
-    InitButton(menu.creditsReturnButton, assets, "Return.png", "Return.png", {898.f, 883.f});
-    InitButton(menu.controlsButton, assets, "Controls.png", "Controls.png", {676.f, 604.f});
+    InitButton(menu.returnButton, assets, "Return.png", "Return.png", kBack);
+    InitButton(menu.creditsReturnButton, assets, "Return.png", "Return.png", kBack);
+    InitButton(menu.controlsButton, assets, "Controls.png", "Controls.png", kControlsButton);
     ApplyVolume(main.soundBank, VolumeFromCursor(menu.soundBar, menu.soundCursor));
     main.soundBank.menuMusic.play();
+}
+
+void UpdateMenuHover(Menu& menu)
+{
+    for (MenuButton* button : ScreenButtons(menu))
+        UpdateMenuButtonHover(*button, menu.mousePosition);
 }
 
 void UpdateMenu(MainData& main)
 {
     Menu& menu = main.menu;
-    for (MenuButton* button : ScreenButtons(menu))
-        UpdateMenuButtonHover(*button, menu.mousePosition);
+    UpdateMenuHover(menu);
     // The bar answers on every screen, shown or not.
     const float volume = UpdateVolumeBar(menu.soundBar, menu.soundCursor, menu.mousePosition,
-                                         IsButtonDown(main.input, sf::Mouse::Left), menu.offset);
+                                         IsButtonDown(main.input, kPointerButton), menu.offset);
     ApplyVolume(main.soundBank, volume);
 }
 
@@ -154,7 +163,7 @@ static void Anchor(MenuButton& button, sf::Vector2f offset) { button.sprite.setP
 
 void AnchorMenu(Menu& menu, sf::Vector2f viewCentre)
 {
-    menu.offset = viewCentre - sf::Vector2f(960.f, 540.f);
+    menu.offset = viewCentre - sf::Vector2f(kScreenHalfWidth, kScreenHalfHeight);
     for (MenuImage* image : {&menu.wallpaper, &menu.optionsPanel, &menu.creditsPanel, &menu.soundBar,
                              &menu.controlsPanel, &menu.volumeLabel})
         Anchor(*image, menu.offset);

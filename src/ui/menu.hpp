@@ -23,12 +23,14 @@ struct Menu {
     MenuButton creditsReturnButton;  // credits screen
     MenuButton controlsButton;
     sf::Vector2f mousePosition{};
-    sf::Vector2f offset{};  // view centre − (960, 540) at the last anchoring
+    sf::Vector2f offset{};  // the view's top-left corner at the last anchoring
     int screen = MENU_MAIN;
 };
 
 void InitMenu(MainData& main);
 void UpdateMenu(MainData& main);
+// The buttons of the screen shown light up from the stored mouse position.
+void UpdateMenuHover(Menu& menu);
 void DrawMenu(MainData& main);
 void MenuMouseButtonPressed(MainData& main);
 void MenuMouseMoved(const sf::Event::MouseMoveEvent& move, MainData& main);

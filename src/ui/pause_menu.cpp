@@ -1,20 +1,23 @@
 #include "ui/pause_menu.hpp"
 
 #include "app/main_data.hpp"
+#include "engine/layout_table.hpp"
 #include "ui/volume_bar.hpp"
 
 namespace {
 
 std::string PauseFile(const char* name) { return std::string("Assets/Sprites/Menu/") + name; }
 
-void InitImage(MenuImage& image, Assets& assets, const char* name, sf::Vector2f at, bool centred)
+sf::Vector2f At(ScreenPoint point) { return {point.x, point.y}; }
+
+void InitImage(MenuImage& image, Assets& assets, const char* name, ScreenPoint at, bool centred)
 {
-    InitMenuImage(image, assets, PauseFile(name), at, centred);
+    InitMenuImage(image, assets, PauseFile(name), At(at), centred);
 }
 
-void InitButton(MenuButton& button, Assets& assets, const char* name, const char* hoverName, sf::Vector2f at)
+void InitButton(MenuButton& button, Assets& assets, const char* name, const char* hoverName, ScreenPoint at)
 {
-    InitMenuButton(button, assets, PauseFile(name), PauseFile(hoverName), at, false);
+    InitMenuButton(button, assets, PauseFile(name), PauseFile(hoverName), At(at), false);
 }
 
 float CursorCentreX(const MenuButton& cursor) { return cursor.bounds.left + cursor.bounds.width / 2.f; }
@@ -25,25 +28,26 @@ void InitPauseMenu(PauseMenu& pause, Menu& menu, MainData& main)
 {
     Assets& assets = main.assets;
     pause.screen = PAUSE_MAIN;
-    InitImage(pause.shadow, assets, "ScreenShadow.png", {0.f, 0.f}, false);
-    InitImage(pause.pausePanel, assets, "PausePannel.png", {960.f, 540.f}, true);
-    InitImage(pause.controlsPanel, assets, "ControlsPannel.png", {960.f, 540.f}, true);
-    InitImage(pause.soundBar, assets, "SoundBar.png", {960.f, 433.f}, true);
-    InitImage(pause.volumeLabel, assets, "Volume.png", {726.f, 202.f}, false);
+    using namespace menu_layout;
+    InitImage(pause.shadow, assets, "ScreenShadow.png", {}, false);
+    InitImage(pause.pausePanel, assets, "PausePannel.png", kScreenCentre, true);
+    InitImage(pause.controlsPanel, assets, "ControlsPannel.png", kScreenCentre, true);
+    InitImage(pause.soundBar, assets, "SoundBar.png", kSoundBarCentre, true);
+    InitImage(pause.volumeLabel, assets, "Volume.png", kVolumeLabel, false);
     CropToVisible(pause.pausePanel, assets, PauseFile("PausePannel.png"));
     CropToVisible(pause.controlsPanel, assets, PauseFile("ControlsPannel.png"));
-    InitButton(pause.returnButton, assets, "Return.png", "Return.png", {898.f, 883.f});
-    InitButton(pause.optionsButton, assets, "Options_01.png", "Options_02.png", {300.f, 300.f});
-    InitButton(pause.controlsButton, assets, "Controls.png", "Controls.png", {300.f, 500.f});
-    InitButton(pause.menuButton, assets, "Return.png", "Return.png", {1300.f, 500.f});
+    InitButton(pause.returnButton, assets, "Return.png", "Return.png", kBack);
+    InitButton(pause.optionsButton, assets, "Options_01.png", "Options_02.png", kPauseOptions);
+    InitButton(pause.controlsButton, assets, "Controls.png", "Controls.png", kPauseControls);
+    InitButton(pause.menuButton, assets, "Return.png", "Return.png", kPauseMenuButton);
     InitMenuButton(pause.soundCursor, assets, PauseFile("SoundCursor.png"), PauseFile("SoundCursor.png"),
                    {0.f, 0.f}, true);
     PlaceVolumeCursor(pause.soundCursor, pause.soundBar, CursorCentreX(menu.soundCursor), pause.offset);
 }
 
-void UpdatePauseMenu(MainData& main, PauseMenu& pause)
+// Only Options has a lit picture; the others show the same one either way.
+void UpdatePauseHover(PauseMenu& pause)
 {
-    // Only Options has a lit picture; the others show the same one either way.
     if (pause.screen == PAUSE_MAIN) {
         for (MenuButton* button :
              {&pause.returnButton, &pause.optionsButton, &pause.controlsButton, &pause.menuButton})
@@ -51,8 +55,13 @@ void UpdatePauseMenu(MainData& main, PauseMenu& pause)
     } else {
         UpdateMenuButtonHover(pause.returnButton, pause.mousePosition);
     }
+}
+
+void UpdatePauseMenu(MainData& main, PauseMenu& pause)
+{
+    UpdatePauseHover(pause);
     const float volume = UpdateVolumeBar(pause.soundBar, pause.soundCursor, pause.mousePosition,
-                                         IsButtonDown(main.input, sf::Mouse::Left), pause.offset);
+                                         IsButtonDown(main.input, kPointerButton), pause.offset);
     ApplyVolume(main.soundBank, volume);
 }
 
@@ -127,7 +136,7 @@ void PauseMouseMoved(const sf::Event::MouseMoveEvent& move, PauseMenu& pause)
 
 void AnchorPauseMenu(PauseMenu& pause, sf::Vector2f viewCentre)
 {
-    pause.offset = viewCentre - sf::Vector2f(960.f, 540.f);
+    pause.offset = viewCentre - sf::Vector2f(kScreenHalfWidth, kScreenHalfHeight);
     for (MenuImage* image : {&pause.pausePanel, &pause.shadow, &pause.controlsPanel, &pause.soundBar,
                              &pause.volumeLabel})
         image->sprite.setPosition(image->home + pause.offset);

@@ -21,12 +21,14 @@ struct PauseMenu {
     MenuButton menuButton;
     MenuButton soundCursor;
     sf::Vector2f mousePosition{};
-    sf::Vector2f offset{};  // view centre − (960, 540) at the last anchoring
+    sf::Vector2f offset{};  // the view's top-left corner at the last anchoring
     int screen = PAUSE_MAIN;
 };
 
 void InitPauseMenu(PauseMenu& pause, Menu& menu, MainData& main);
 void UpdatePauseMenu(MainData& main, PauseMenu& pause);
+// The buttons of the screen shown light up from the stored mouse position.
+void UpdatePauseHover(PauseMenu& pause);
 void DrawPauseMenu(MainData& main, PauseMenu& pause);
 void PauseMouseButtonPressed(MainData& main);
 void PauseMouseMoved(const sf::Event::MouseMoveEvent& move, PauseMenu& pause);

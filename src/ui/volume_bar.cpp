@@ -32,7 +32,10 @@ float UpdateVolumeBar(const MenuImage& bar, MenuButton& cursor, sf::Vector2f mou
             x = left + kVolumeStop < centre ? mouse.x : left + kVolumeStop;
         PlaceVolumeCursor(cursor, bar, x, offset);
     }
+    // A click on the bar jumps the cursor there, held at the stops: jumping
+    // past one, the cursor would leave the mouse, come back under it next
+    // frame as a drag that puts it back on the stop, and so flicker.
     if (bar.bounds.contains(mouse) && !cursor.hovered && buttonDown)
-        PlaceVolumeCursor(cursor, bar, mouse.x, offset);
+        PlaceVolumeCursor(cursor, bar, std::clamp(mouse.x, left + kVolumeStop, right - kVolumeStop), offset);
     return VolumeFromCursor(bar, cursor);
 }

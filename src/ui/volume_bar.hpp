@@ -4,12 +4,13 @@
 // the cursor's sprite is drawn at that place plus the view offset the menu
 // was last anchored to, so the volume is right however far the camera has
 // scrolled.
+#include "engine/layout_table.hpp"
 #include "ui/menu_element.hpp"
 
-constexpr float kVolumeStop = 134.f;  // the cursor's centre stops this far inside either end
+using menu_layout::kVolumeStop;
 
-// Drags the cursor (clamped to the stops) or jumps it to a click on the bar;
-// returns the volume it now stands for.
+// Drags the cursor or jumps it to a click on the bar, either way no further
+// than the stops; returns the volume it now stands for.
 float UpdateVolumeBar(const MenuImage& bar, MenuButton& cursor, sf::Vector2f mouse, bool buttonDown,
                       sf::Vector2f offset);
 // Puts the cursor's centre at window x `x` on the bar's middle line.

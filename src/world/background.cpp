@@ -4,14 +4,14 @@
 #include "engine/assets.hpp"
 #include "engine/collision.hpp"
 #include "engine/input.hpp"
+#include "engine/layout_table.hpp"
 
 #include <cmath>
 #include <cstdlib>
 
 namespace {
 
-constexpr float kLayerTop = -3240.f;
-constexpr float kViewHalfWidth = 960.f;
+constexpr float kViewHalfWidth = kScreenHalfWidth;
 const sf::Color kClearColour{49, 131, 194, 255};
 
 constexpr const char* kSkyPicture = "Assets/Sprites/Maps/Background/Background.png";
@@ -24,11 +24,12 @@ constexpr const char* kLayerPictures[] = {
 enum DecorKind { DECOR_BOIL = 2, DECOR_BOAT = 3, DECOR_PARROT = 4, DECOR_STATUE = 5 };
 enum DecorPlane { PLANE_BACK = 0, PLANE_MOVING = 1, PLANE_FRONT = 2 };
 
+// A decor's sheet is cut with the asset manifest's cells; it plays the
+// frames of its first row, or stands still until something starts it.
 struct DecorKindData {
     int kind;
     const char* pictures[3];  // parrots come in three colours
-    int frames;
-    int width, height;
+    bool still;
     float frameDuration;
     int loops;
     float scale;
@@ -38,20 +39,15 @@ struct DecorKindData {
 };
 
 const DecorKindData kDecorKinds[] = {
-    {DECOR_BOIL, {"Assets/Sprites/Maps/FirstPlan/SpritesheetBouf.png"}, 18, 584, 328, 0.125f, 1, 3.f, PLANE_BACK, 0,
-     -1},
-    {DECOR_BOAT, {"Assets/Sprites/Maps/SecondPlan/Boat.png"}, 5, 474, 308, 0.141f, 1, 3.f, PLANE_MOVING, 50, 1},
+    {DECOR_BOIL, {"Assets/Sprites/Maps/FirstPlan/SpritesheetBouf.png"}, false, 0.125f, 1, 3.f, PLANE_BACK, 0, -1},
+    {DECOR_BOAT, {"Assets/Sprites/Maps/SecondPlan/Boat.png"}, false, 0.141f, 1, 3.f, PLANE_MOVING, 50, 1},
     {DECOR_PARROT,
      {"Assets/Sprites/Maps/SecondPlan/BlueParrot.png", "Assets/Sprites/Maps/SecondPlan/GreenParrot.png",
       "Assets/Sprites/Maps/SecondPlan/YellowParrot.png"},
-     10, 153, 153, 0.075f, 1, 1.f, PLANE_MOVING, 500, 0},
-    {DECOR_STATUE, {"Assets/Sprites/Obstacle/SpritesheetStatue.png"}, 0, 219, 187, 0.06f, 0, 3.f, PLANE_FRONT, 0, -1},
+     false, 0.075f, 1, 1.f, PLANE_MOVING, 500, 0},
+    {DECOR_STATUE, {kStatueSheet}, true, 0.06f, 0, 3.f, PLANE_FRONT, 0, -1},
 };
 
-// The statue's prayer: 30 frames of its first row, then 35 of the second.
-constexpr int kPrayerFrames = 30;
-constexpr int kPrayerPoseFrames = 28;  // the player kneels for these
-constexpr int kReturnFrames = 35;
 
 const DecorKindData* FindDecorKind(int kind)
 {
@@ -73,7 +69,7 @@ void SetLayer(sf::Sprite& sprite, Assets& assets, const char* path, bool tiled)
         sprite.setTextureRect({0, rows.top, static_cast<int>(sprite.getTexture()->getSize().x), rows.height});
         sprite.setOrigin(0.f, static_cast<float>(-VisibleArea(assets, path).top));
     }
-    sprite.setPosition(0.f, kLayerTop);
+    sprite.setPosition(0.f, static_cast<float>(kLayerTop));
 }
 
 // Layers tile sideways: the sprite is widened to whatever the lag uncovers.
@@ -82,7 +78,7 @@ void PlaceLayer(sf::Sprite& sprite, float d, float factor, int length, bool tile
     const float x = length == 0 ? d / factor
                                 : ((d * 100.f / static_cast<float>(length)) / factor) * static_cast<float>(length)
                                       / 100.f;
-    sprite.setPosition(x, kLayerTop);
+    sprite.setPosition(x, static_cast<float>(kLayerTop));
     const sf::Texture* texture = sprite.getTexture();
     if (!tiled || !texture)
         return;
@@ -137,7 +133,7 @@ void MoveDecor(DecorAnimation& decor, float dt, int length)
 
 void Pray(Game& game, DecorAnimation& statue, const sf::FloatRect& body)
 {
-    if (RectsOverlap(body, statue.sprite.getGlobalBounds()) && IsKeyDown(*game.input, sf::Keyboard::F)) {
+    if (RectsOverlap(body, statue.sprite.getGlobalBounds()) && IsActionDown(*game.input, ACTION_INTERACT)) {
         statue.frameCount = kPrayerFrames;
         statue.row = 0;
         RefillDeck(game.deck);
@@ -171,10 +167,10 @@ void AddDecorAnimation(Background& background, Assets& assets, sf::Vector2f posi
         picture = std::rand() % 3;
     if (data->plane == PLANE_MOVING)
         decor.direction = std::rand() % 2;
-    decor.frameCount = data->frames;
+    decor.frameCount = data->still ? 0 : SheetFrames(assets, data->pictures[picture]);
     decor.frameDuration = data->frameDuration;
     decor.loops = data->loops;
-    decor.firstFrame = {0, 0, data->width, data->height};
+    decor.firstFrame = SheetCell(assets, data->pictures[picture]);
     decor.speed = data->speed;
     decor.plane = data->plane;
     decor.sprite.setTexture(GetTexture(assets, data->pictures[picture]));

@@ -7,6 +7,14 @@
 
 struct Game;
 
+// The statue at a level's end: still until prayed at, then its first row of
+// 30 frames (the player kneels through the first 28), then the 35 of its
+// second row, resting on the last.
+inline constexpr const char* kStatueSheet = "Assets/Sprites/Obstacle/SpritesheetStatue.png";
+inline constexpr int kPrayerFrames = 30;
+inline constexpr int kPrayerPoseFrames = 28;
+inline constexpr int kReturnFrames = 35;
+
 struct DecorAnimation {
     sf::Sprite sprite;
     int frameCount = 0;   // 0 = still

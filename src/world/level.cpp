@@ -2,6 +2,7 @@
 
 #include "app/game.hpp"
 #include "engine/collision.hpp"
+#include "engine/layout_table.hpp"
 #include "world/pattern_table.hpp"
 
 #include <algorithm>
@@ -16,12 +17,10 @@ constexpr int kStepWallInset = 12;
 constexpr int kRandomLevelPatterns = 4;
 constexpr int kBiome1Base = 4;     // biome 1's patterns are 4, 5, 6
 constexpr int kBossMaxHealth = 1000;
-constexpr int kLevelTop = -10000;
 constexpr int kDoorsFromLength = 3000;  // a shorter level gets no doors
 // The end pattern's pieces, from the start of its floor.
 const sf::Vector2f kEndDoors[] = {{3219.f, 370.f}, {3519.f, 370.f}};
 const sf::Vector2f kEndReward{2748.f, 0.f};
-const sf::Vector2f kTutorialDoor{7900.f, -160.f};
 constexpr float kStatueFromEnd = 2000.f;
 constexpr float kStatueY = 200.f;
 constexpr int kDecorStatue = 5;
@@ -83,7 +82,7 @@ void OpenBossArena(Game& game)
 {
     PlaceBoss(game);
     ShowBossBar(game.hud, kBossMaxHealth, "Gorsh & Quillet");
-    SetCameraBounds(game.camera, 1920, 0);
+    SetCameraBounds(game.camera, kScreenWidth, 0);  // one screen
     ResetCamera(game.camera);
 }
 
@@ -100,8 +99,8 @@ void ClearEnemiesBeforeSpawning(Game& game)
 void InitLevel(Level& level, Game& game)
 {
     ResetLevel(level);
-    level.fadeRect.setSize({1920.f, 1080.f});
-    level.fadeRect.setOrigin(960.f, 540.f);
+    level.fadeRect.setSize({kScreenWidth, kScreenHeight});
+    level.fadeRect.setOrigin(kScreenHalfWidth, kScreenHalfHeight);
     level.fadeRect.setFillColor(sf::Color::Transparent);
     level.fadeAlpha = 0;
     level.rollBiome = 0;
@@ -141,8 +140,8 @@ void AddPattern(Level& level, Game& game, int x, int id)
     if (id == kPatternBoss)
         OpenBossArena(game);
     if (id == kPatternTutorial) {
-        AddDoor(level, game, kTutorialDoor);
-        SetCameraBounds(game.camera, level.cursorX, kLevelTop);
+        AddDoor(level, game, {kTutorialDoorX, kTutorialDoorY});
+        SetCameraBounds(game.camera, level.cursorX, kLevelTopLimit);
     }
 }
 
@@ -187,7 +186,7 @@ void BuildLevel(Level& level, Game& game)
     AddDecorAnimation(game.background, *game.assets,
                       {static_cast<float>(level.cursorX) - kStatueFromEnd, kStatueY}, kDecorStatue);
     AddStepWalls(level, game, boundary, prevExit, 0);
-    SetCameraBounds(game.camera, level.cursorX, kLevelTop);
+    SetCameraBounds(game.camera, level.cursorX, kLevelTopLimit);
 }
 
 void BuildTutorialLevel(Level& level, Game& game)

@@ -4,9 +4,17 @@
 #include "world/obstacles.hpp"
 
 #include <SFML/Graphics/RectangleShape.hpp>
-#include <deque>
+#include <vector>
 
 struct Game;
+
+// A new level asked for during the walk over the elements, built after it.
+enum LevelSwitch {
+    LEVEL_SWITCH_NONE = 0,
+    LEVEL_SWITCH_REBUILD,     // M: a new random level
+    LEVEL_SWITCH_BOSS_ARENA,  // B: the boss arena
+    LEVEL_SWITCH_TO_HUB,      // the tutorial's door
+};
 
 struct Level {
     int obstacleCount = 0;
@@ -21,9 +29,8 @@ struct Level {
     int biome = 0;         // 1 = biome 1 (fort), 0 = biome 2 (wreck)
     sf::RectangleShape fadeRect;  // 1920 x 1080 black, centred on the view
     int debugHitboxes = 0;        // TIDEWRACK_DEBUG_HITBOXES=1: outline every hitbox
-    // A deque keeps each element in place as the level grows: animations
-    // point at their element's sprite.
-    std::deque<Obstacle> obstacles;
+    int pendingSwitch = LEVEL_SWITCH_NONE;
+    std::vector<Obstacle> obstacles;
 };
 
 // The fade switches level once its alpha reaches this: 125 frames of 2.

@@ -4,6 +4,7 @@
 #include "engine/assets.hpp"
 #include "engine/collision.hpp"
 #include "engine/input.hpp"
+#include "engine/layout_table.hpp"
 #include "world/level.hpp"
 
 #include <algorithm>
@@ -21,7 +22,7 @@ constexpr float kItemSinkSpeed = 150.f;   // pixels per second
 constexpr int kCoinCalls = 6;             // four coins a call: 24 coins
 constexpr float kDamageBonus = 0.2f;
 constexpr int kLifeBonus = 15;
-const sf::Vector2f kHubArrival{100.f, -30.f};
+const sf::Vector2f kHubArrival{100.f, -30.f};  // where the tutorial's door leads
 const sf::Vector2f kLevelStart{100.f, 617.f};
 const sf::Vector2f kBossArenaStart{100.f, 570.f};
 
@@ -38,15 +39,18 @@ const char* PickPicture(const ObstacleKind& kind)
     return kind.pictures[std::rand() % 2 == 1 ? 1 : 0];
 }
 
-void SetupFountain(Obstacle& element, const ObstacleKind& kind)
+// Both rows of the fountain's sheet drive its one sprite.
+void SetupFountain(Obstacle& element, const ObstacleKind& kind, Assets& assets, const char* sheet)
 {
-    const int w = kind.frameWidth, h = kind.frameHeight;
+    constexpr int kIdleRow = 0, kActiveRow = 1;
     element.sprite.setScale(3.f, 3.f);
     element.ready = element.armed = element.opening = 0;
     element.rearmTimer = 0.f;
-    element.idleAnimation = CreateAnimation(&element.sprite, kind.frames, kind.fps, {0, 0, w, h});
-    element.activeAnimation = CreateAnimation(&element.sprite, kind.frames, kind.fps, {0, h, w, h});
-    ShowAnimationFrame(element.idleAnimation);
+    element.idleAnimation =
+        CreateAnimation(SheetFrames(assets, sheet, kIdleRow), kind.fps, SheetCell(assets, sheet, kIdleRow));
+    element.activeAnimation =
+        CreateAnimation(SheetFrames(assets, sheet, kActiveRow), kind.fps, SheetCell(assets, sheet, kActiveRow));
+    ShowAnimationFrame(element.idleAnimation, element.sprite);
 }
 
 // The chest's kind: the door that opened the level chose it, else a draw.
@@ -107,7 +111,7 @@ void InitObstacle(int type, int index, Level& level, Game& game)
         return;  // ledges are never seen
     // Still pictures (the patterns' huge backgrounds above all) are cut to
     // their visible part; sheets keep their whole frames.
-    if (kind->frames > 0)
+    if (kind->fps > 0)
         element.sprite.setTexture(Texture(game, picture), true);
     else
         ShowVisibleArea(element.sprite, *game.assets, picture);
@@ -115,14 +119,14 @@ void InitObstacle(int type, int index, Level& level, Game& game)
     element.sprite.setPosition(PicturePosition(element, *kind));
     element.hasSprite = true;
     if (type == OBS_FOUNTAIN) {
-        SetupFountain(element, *kind);
-    } else if (kind->frames > 0) {
+        SetupFountain(element, *kind, *game.assets, picture);
+    } else if (kind->fps > 0) {
         // Doors show their reward on their row; plain doors, and every
         // other sheet (a chest's variant is its kind), use row 0.
         const int row = IsDoor(type) ? element.variant : 0;
-        const sf::IntRect first{0, row * kind->frameHeight, kind->frameWidth, kind->frameHeight};
-        element.animation = CreateAnimation(&element.sprite, kind->frames, kind->fps, first);
-        ShowAnimationFrame(element.animation);
+        element.animation = CreateAnimation(SheetFrames(*game.assets, picture, row), kind->fps,
+                                            SheetCell(*game.assets, picture, row));
+        ShowAnimationFrame(element.animation, element.sprite);
     }
 }
 
@@ -155,19 +159,24 @@ void AddFountain(Level& level, Game& game, sf::Vector2f position)
 // Step walls mark a change of height; they show but do not collide.
 void AddWall(Level& level, Game& game, sf::Vector2f position) { AddElement(level, game, OBS_WALL, position, false); }
 
-// ---- The per-frame walk -------------------------------------------------
+// ---- The per-frame steps -------------------------------------------------
 
 namespace {
 
-bool Pressed(const Game& game, sf::Keyboard::Key key) { return IsKeyDown(*game.input, key); }
+bool Pressed(const Game& game, int action) { return IsActionDown(*game.input, action); }
+
+Obstacle& At(Level& level, int i) { return level.obstacles[static_cast<std::size_t>(i)]; }
 
 // Platforms hold the player only from above; walls from every side.
-void CollideElement(Game& game, const Obstacle& element)
+void CollideElement(Player& player, const Obstacle& element)
 {
-    Player& player = game.player;
     if (!HasHitbox(element))
         return;
-    const bool oneWay = element.type != OBS_WALL && element.type != OBS_REWARD && element.type != OBS_DOOR;
+    if (element.type == OBS_WALL) {
+        ResolvePlayerAgainstObstacle(element.hitbox, player);
+        return;
+    }
+    const bool oneWay = element.type != OBS_REWARD && element.type != OBS_DOOR;
     if (oneWay && player.velocityY >= 0.f && player.slamming == 0)
         ResolvePlayerAgainstObstacle(element.hitbox, player);
 }
@@ -175,7 +184,7 @@ void CollideElement(Game& game, const Obstacle& element)
 void UseFountain(Game& game, Obstacle& element, const sf::FloatRect& body)
 {
     if (element.type != OBS_FOUNTAIN || !RectsOverlap(body, element.sprite.getGlobalBounds())
-        || !Pressed(game, sf::Keyboard::F))
+        || !Pressed(game, ACTION_INTERACT))
         return;
     if (element.ready == 0) {
         element.armed = 1;
@@ -190,7 +199,7 @@ void UseFountain(Game& game, Obstacle& element, const sf::FloatRect& body)
 void StartClimb(Game& game, const Obstacle& element)
 {
     Player& player = game.player;
-    if (element.type != OBS_PROPELLER || !Pressed(game, sf::Keyboard::Z)
+    if (element.type != OBS_PROPELLER || !Pressed(game, ACTION_CLIMB)
         || !RectOverlapsSprite(element.hitbox, player.hitbox))
         return;
     player.airborne = 1;
@@ -199,7 +208,7 @@ void StartClimb(Game& game, const Obstacle& element)
     player.jumpsLeft -= 1;
     player.climbMinX = element.hitbox.left;
     player.climbMaxX = element.hitbox.left + element.hitbox.width;
-    player.currentAnim = &player.anims[player.facing == 1 ? ROW_JUMP_LEFT : ROW_JUMP_RIGHT];
+    player.currentAnim = player.facing == 1 ? ROW_JUMP_LEFT : ROW_JUMP_RIGHT;
     player.climbTime = player.climbDuration;
 }
 
@@ -234,7 +243,7 @@ void GiveReward(Game& game, Obstacle& element)
 
 void OpenChest(Game& game, Obstacle& element, const sf::FloatRect& body, float dt)
 {
-    if (RectsOverlap(body, element.itemSprite.getGlobalBounds()) && Pressed(game, sf::Keyboard::F)
+    if (RectsOverlap(body, element.itemSprite.getGlobalBounds()) && Pressed(game, ACTION_INTERACT)
         && element.hasSprite) {
         element.taken = 1;
         element.itemAlpha = 255.f;
@@ -251,19 +260,16 @@ void OpenChest(Game& game, Obstacle& element, const sf::FloatRect& body, float d
     }
 }
 
+// The tutorial's door leads to the hub (asked for, done after the walk);
+// any other door starts the fade to the next level.
 void OpenDoor(Game& game, const Obstacle& element, const sf::FloatRect& body)
 {
     Level& level = game.level;
-    if (!IsDoor(element.type) || !Pressed(game, sf::Keyboard::F)
+    if (!IsDoor(element.type) || !Pressed(game, ACTION_INTERACT)
         || !RectsOverlap(body, element.sprite.getGlobalBounds()))
         return;
     if (level.returnToHub == 1) {
-        ResetLevel(level);
-        game.player.hitbox.setPosition(kHubArrival);
-        ResetCamera(game.camera);
-        level.returnToHub = 0;
-        game.hub.inHub = 1;
-        RemoveAllBombs(game.bombs);
+        level.pendingSwitch = LEVEL_SWITCH_TO_HUB;
         return;
     }
     CalmEnemies(game.enemies);
@@ -271,13 +277,24 @@ void OpenDoor(Game& game, const Obstacle& element, const sf::FloatRect& body)
     level.rewardKind = element.variant;
 }
 
+void GoToHub(Game& game)
+{
+    Level& level = game.level;
+    ResetLevel(level);
+    game.player.hitbox.setPosition(kHubArrival);
+    ResetCamera(game.camera);
+    level.returnToHub = 0;
+    game.hub.inHub = 1;
+    RemoveAllBombs(game.bombs);
+}
+
 // The black frame of the fade: the old level goes, the next one is built.
-void SwitchLevel(Game& game, sf::Vector2f centre)
+void SwitchToNextLevel(Game& game, sf::Vector2f centre)
 {
     Level& level = game.level;
     game.player.hitbox.setPosition(kLevelStart);
     ResetCamera(game.camera);
-    level.fadeRect.setPosition(centre.x - 1920.f, centre.y - 1080.f);
+    level.fadeRect.setPosition(centre.x - kScreenWidth, centre.y - kScreenHeight);
     ResetLevel(level);
     if (level.levelNumber == kBossLevelNumber) {
         BuildBossLevel(level, game);  // the arena's build empties the roster itself
@@ -291,15 +308,6 @@ void SwitchLevel(Game& game, sf::Vector2f centre)
     level.fadeAlpha = 0;
     level.fadeRect.setFillColor(sf::Color::Transparent);
     game.player.frozen = 0;
-}
-
-void StepTransition(Game& game)
-{
-    // The camera's view: the fade must cover what the player sees.
-    const sf::Vector2f centre = game.camera.view.getCenter();
-    StepLevelFade(game.level, centre);
-    if (game.level.fadeAlpha >= kFadeSwitchAlpha)
-        SwitchLevel(game, centre);
 }
 
 void DebugRebuild(Game& game)
@@ -317,37 +325,72 @@ void DebugBossArena(Game& game)
     game.player.hitbox.setPosition(kBossArenaStart);
 }
 
-bool InLevel(const Level& level, int i) { return i < level.obstacleCount; }
+}  // namespace
 
-// One element's turn. The debug keys and doors can rebuild the level under
-// the walk: each step looks the element up again and stops when the new
-// level is shorter.
-void UpdateElement(Game& game, int i, const sf::FloatRect& body, float dt)
+void CollideWithLevel(Level& level, Game& game)
 {
-    Level& level = game.level;
-    const auto at = [&level](int index) -> Obstacle& { return level.obstacles[static_cast<std::size_t>(index)]; };
-    CollideElement(game, at(i));
-    UseFountain(game, at(i), body);
-    if (Pressed(game, sf::Keyboard::M))
-        DebugRebuild(game);
-    if (!InLevel(level, i))
-        return;
-    if (at(i).type == OBS_WALL && HasHitbox(at(i)))
-        ResolvePlayerAgainstObstacle(at(i).hitbox, game.player);
-    StartClimb(game, at(i));
-    if (at(i).type == OBS_REWARD)
-        OpenChest(game, at(i), body, dt);
-    else if (Pressed(game, sf::Keyboard::B))
-        DebugBossArena(game);
-    if (InLevel(level, i))
-        OpenDoor(game, at(i), body);
+    game.player.onGround = 0;
+    for (int i = 0; i < level.obstacleCount; ++i)
+        CollideElement(game.player, At(level, i));
 }
 
-void TakeSubstance(Game& game, const sf::FloatRect& body)
+// Fountains, propellers, chests and doors, in the elements' order. The debug
+// keys and the tutorial's door only ask for a new level: it is built once
+// the walk is over, so no walk ever goes on over a level just replaced.
+void InteractWithLevel(Level& level, float dt, Game& game, const sf::FloatRect& body)
 {
-    Player& player = game.player;
+    for (int i = 0; i < level.obstacleCount; ++i) {
+        Obstacle& element = At(level, i);
+        UseFountain(game, element, body);
+        if (Pressed(game, ACTION_DEBUG_REBUILD))
+            level.pendingSwitch = LEVEL_SWITCH_REBUILD;
+        StartClimb(game, element);
+        if (element.type == OBS_REWARD)
+            OpenChest(game, element, body, dt);
+        else if (Pressed(game, ACTION_DEBUG_ARENA))
+            level.pendingSwitch = LEVEL_SWITCH_BOSS_ARENA;
+        OpenDoor(game, element, body);
+    }
+}
+
+// The camera shows nothing past the map's ends (the arena is one screen):
+// they hold the body like walls, so the player can never walk out of sight.
+void KeepInsideMap(Player& player, const Camera& camera)
+{
+    if (camera.maxX <= 0)
+        return;
+    const sf::FloatRect body = player.hitbox.getGlobalBounds();
+    const float right = static_cast<float>(camera.maxX) - body.width;
+    const float x = std::clamp(body.left, 0.f, std::max(right, 0.f));
+    if (x != body.left)
+        player.hitbox.move(x - body.left, 0.f);
+}
+
+void SwitchLevel(Level& level, Game& game)
+{
+    const int request = level.pendingSwitch;
+    level.pendingSwitch = LEVEL_SWITCH_NONE;
+    if (request == LEVEL_SWITCH_REBUILD)
+        DebugRebuild(game);
+    else if (request == LEVEL_SWITCH_BOSS_ARENA)
+        DebugBossArena(game);
+    else if (request == LEVEL_SWITCH_TO_HUB)
+        GoToHub(game);
+    // A door's fade steps once a frame, whichever door started it, so it
+    // lasts 125 frames; its black frame builds the next level. The fade
+    // covers what the player sees: the camera's view.
+    if (game.player.frozen == 1) {
+        const sf::Vector2f centre = game.camera.view.getCenter();
+        StepLevelFade(level, centre);
+        if (level.fadeAlpha >= kFadeSwitchAlpha)
+            SwitchToNextLevel(game, centre);
+    }
+}
+
+void TakeSubstance(Player& player, const Game& game, const sf::FloatRect& body)
+{
     const bool rightMoment = player.substanceFrames < 6 || player.substanceFrames > 24;
-    if (RectsOverlap(body, player.substanceSprite.getGlobalBounds()) && Pressed(game, sf::Keyboard::F)
+    if (RectsOverlap(body, player.substanceSprite.getGlobalBounds()) && Pressed(game, ACTION_INTERACT)
         && player.cinematicState == CINEMATIC_SUBSTANCE && rightMoment && player.armsSequence == 0) {
         player.cinematicState = CINEMATIC_NONE;
         player.armsSequence = 1;
@@ -355,38 +398,20 @@ void TakeSubstance(Game& game, const sf::FloatRect& body)
     // The arms grow through to the end, whatever pose the player's own
     // update chose this frame (the special pose, a fall).
     if (player.armsSequence == 1)
-        player.currentAnim = &player.anims[ROW_GROW_ARMS];
+        player.currentAnim = ROW_GROW_ARMS;
 }
 
-// The level's two ends hold the player like walls: past them there is
-// nothing to stand on and nothing the camera shows.
-void KeepInsideLevel(Player& player, const Level& level)
+void ApplyLevelGravity(Player& player, float dt, const sf::FloatRect& body)
 {
-    if (level.cursorX <= 0)
-        return;
-    const sf::FloatRect body = player.hitbox.getGlobalBounds();
-    const float right = static_cast<float>(level.cursorX) - body.width;
-    const float x = std::clamp(body.left, 0.f, std::max(right, 0.f));
-    if (x != body.left)
-        player.hitbox.move(x - body.left, 0.f);
-}
-
-}  // namespace
-
-void UpdateObstacles(float dt, Game& game)
-{
-    Player& player = game.player;
-    player.onGround = 0;
-    const sf::FloatRect body = player.hitbox.getGlobalBounds();
-    for (int i = 0; i < game.level.obstacleCount; ++i)
-        UpdateElement(game, i, body, dt);
-    KeepInsideLevel(player, game.level);
-    // Once a frame, whichever door started it, so the fade lasts 125 frames.
-    if (player.frozen == 1)
-        StepTransition(game);
-    TakeSubstance(game, body);
     if (body.top + body.height < kFloorLine && player.onGround == 0 && player.velocityY <= kMaxFallSpeed)
         player.velocityY += kGravity * dt;
+}
+
+void PushPlayerOutOfWalls(Level& level, Player& player)
+{
+    for (const Obstacle& element : level.obstacles)
+        if (element.type == OBS_WALL && HasHitbox(element))
+            ResolvePlayerAgainstObstacle(element.hitbox, player);
 }
 
 void UpdateLevelAnimations(Game& game, float dt)
@@ -397,7 +422,7 @@ void UpdateLevelAnimations(Game& game, float dt)
         case OBS_DOOR:
         case OBS_FLYING_CRATE:
         case OBS_PLAIN_DOOR:
-            StepAnimationLoop(element.animation, dt, 1);
+            StepAnimationLoop(element.animation, dt, 1, element.sprite);
             break;
         case OBS_REWARD:
             StepAnimationOnce(element.animation, dt, 1, element);
@@ -420,12 +445,12 @@ void DrawLevel(Level& level, sf::RenderTarget& window)
             window.draw(element.sprite);
         // A taken chest has no picture of its own but keeps playing its opening.
         const bool animated = type == OBS_PROPELLER || IsDoor(type) || type == OBS_REWARD || type == OBS_FLYING_CRATE;
-        if (animated && element.animation.sprite)
-            DrawAnimation(element.animation, window);
+        if (animated && element.animation.frameCount > 0)
+            window.draw(element.sprite);
         else if (element.hasFront == 1)
             window.draw(element.frontSprite);
         else if (type == OBS_FOUNTAIN)
-            DrawAnimation(element.ready == 1 ? element.activeAnimation : element.idleAnimation, window);
+            window.draw(element.sprite);
         if (element.hasItem && element.itemAlpha > 20.f)
             window.draw(element.itemSprite);
     }

@@ -44,7 +44,27 @@ void AddReward(Level& level, Game& game, sf::Vector2f position);
 void AddForge(Level& level, Game& game, sf::Vector2f position);
 void AddFountain(Level& level, Game& game, sf::Vector2f position);
 void AddWall(Level& level, Game& game, sf::Vector2f position);
-void UpdateObstacles(float dt, Game& game);
+struct Camera;
+struct Player;
+
+// The level's part of a frame, in the order the running game calls them.
+// Platforms hold the body from above, walls from every side; the player's
+// `onGround` is set again by a landing.
+void CollideWithLevel(Level& level, Game& game);
+// Fountains, propellers, chests and doors, with the body's bounds from
+// before the collisions. The debug keys (M, B) and the tutorial's door only
+// ask for a new level (`pendingSwitch`).
+void InteractWithLevel(Level& level, float dt, Game& game, const sf::FloatRect& body);
+// The map's two ends, where the camera stops, hold the body like walls.
+void KeepInsideMap(Player& player, const Camera& camera);
+// Builds the level asked for during the walk, then steps a door's fade and
+// switches level at its black frame.
+void SwitchLevel(Level& level, Game& game);
+void TakeSubstance(Player& player, const Game& game, const sf::FloatRect& body);
+void ApplyLevelGravity(Player& player, float dt, const sf::FloatRect& body);
+// The level's walls push the body out (a long step is pushed out in parts).
+void PushPlayerOutOfWalls(Level& level, Player& player);
+
 void UpdateLevelAnimations(Game& game, float dt);
 void DrawLevel(Level& level, sf::RenderTarget& window);
 void DrawLevelFront(Level& level, sf::RenderTarget& window);

@@ -32,14 +32,13 @@ enum ObstacleType {
 enum RewardKind { REWARD_CARD = 1, REWARD_DAMAGE = 2, REWARD_LIFE = 3, REWARD_COINS = 4 };
 
 // What a kind of element shows. Pictures are full asset paths; the second
-// variant is taken when rand() % 2 is 1.
+// variant is taken when rand() % 2 is 1. An animated picture is a sheet of
+// the asset manifest, cut with its cells and frames per row.
 struct ObstacleKind {
     int type = 0;
     const char* pictures[2] = {nullptr, nullptr};
     const char* front = nullptr;  // drawn at the position, again over the enemies
-    int frames = 0;               // 0: a still picture
-    int fps = 0;
-    int frameWidth = 0, frameHeight = 0;
+    int fps = 0;                  // 0: a still picture
     int hangY = 0;                // the main picture hangs this far above the position
 };
 
@@ -83,6 +82,10 @@ struct Pattern {
     std::span<const PatternSpawn> spawns;
     std::span<const PatternPoint> crates;      // flying crates, added after the pattern
 };
+
+inline constexpr const char* kDoorSheet = "Assets/Sprites/Obstacle/porc thai.png";
+// The tutorial's door, in world pixels: the tutorial is built at the origin.
+inline constexpr float kTutorialDoorX = 7900.f, kTutorialDoorY = -160.f;
 
 inline constexpr int kPatternEnd = 17;
 inline constexpr int kPatternBoss = 18;

@@ -16,6 +16,7 @@ struct GameTest : ::testing::Test {
     static void SetUpTestSuite()
     {
         assets = new Assets;
+        assets->strictManifest = true;  // a path the manifest does not list is a fault
         FindAssetRoot(*assets, "");
     }
     static void TearDownTestSuite()

@@ -6,37 +6,37 @@
 
 namespace {
 
-Animation Row(sf::Sprite& sprite, int frames, int fps)
+Animation Row(int frames, int fps)
 {
-    return CreateAnimation(&sprite, frames, fps, {0, 50, 100, 50});
+    return CreateAnimation(frames, fps, {0, 50, 100, 50});
 }
 
 TEST(AnimationClock, AdvancesAtMostOneFramePerCallAndKeepsTheSurplus)
 {
     sf::Sprite sprite;
-    Animation row = Row(sprite, 8, 10);
-    StepAnimationLoop(row, 0.25f, 1);
+    Animation row = Row(8, 10);
+    StepAnimationLoop(row, 0.25f, 1, sprite);
     EXPECT_EQ(row.currentFrame, 1);
     EXPECT_NEAR(row.elapsed, 0.15f, 1e-5);
-    StepAnimationLoop(row, 0.25f, 1);
+    StepAnimationLoop(row, 0.25f, 1, sprite);
     EXPECT_EQ(row.currentFrame, 2);
     EXPECT_NEAR(row.elapsed, 0.3f, 1e-5);
     // The surplus is spent on later calls even when they bring no time.
-    StepAnimationLoop(row, 0.f, 1);
+    StepAnimationLoop(row, 0.f, 1, sprite);
     EXPECT_EQ(row.currentFrame, 3);
     // Exactly one period is not enough: the change needs strictly more.
-    Animation exact = Row(sprite, 8, 4);
-    StepAnimationLoop(exact, 0.25f, 1);
+    Animation exact = Row(8, 4);
+    StepAnimationLoop(exact, 0.25f, 1, sprite);
     EXPECT_EQ(exact.currentFrame, 0);
 }
 
 TEST(AnimationClock, LoopShowsEveryFrameThenWrapsWithinTheSameCall)
 {
     sf::Sprite sprite;
-    Animation row = Row(sprite, 4, 10);
+    Animation row = Row(4, 10);
     std::vector<int> shown;
     for (int call = 0; call < 10; call++) {
-        StepAnimationLoop(row, 0.065f, 1);
+        StepAnimationLoop(row, 0.065f, 1, sprite);
         shown.push_back(sprite.getTextureRect().left / 100);
     }
     // 0.065 s a call against 0.1 s a frame: each frame shows for one or two
@@ -49,17 +49,17 @@ TEST(AnimationClock, LoopShowsEveryFrameThenWrapsWithinTheSameCall)
 TEST(AnimationClock, ZeroFpsNeverAdvances)
 {
     sf::Sprite sprite;
-    Animation still = Row(sprite, 4, 0);
+    Animation still = Row(4, 0);
     for (int call = 0; call < 5; call++)
-        StepAnimationLoop(still, 1.f, 1);
+        StepAnimationLoop(still, 1.f, 1, sprite);
     EXPECT_EQ(still.currentFrame, 0);
 }
 
 TEST(AnimationOnce, PlaysWhileOpeningAndStopsOnTheLastFrame)
 {
-    sf::Sprite sprite;
     Obstacle chest;
-    Animation opening = Row(sprite, 4, 10);
+    sf::Sprite& sprite = chest.sprite;
+    Animation opening = Row(4, 10);
     // Closed: time builds up but nothing moves.
     for (int call = 0; call < 5; call++)
         StepAnimationOnce(opening, 0.1f, 1, chest);
@@ -76,9 +76,8 @@ TEST(AnimationOnce, PlaysWhileOpeningAndStopsOnTheLastFrame)
 
 TEST(AnimationReward, FountainOpensHoldsAndRearms)
 {
-    sf::Sprite sprite;
     Obstacle fountain;
-    Animation idle = Row(sprite, 3, 10);
+    Animation idle = Row(3, 10);
     StepRewardAnimation(idle, 0.2f, 1, fountain);
     EXPECT_EQ(idle.currentFrame, 0) << "an unarmed fountain stands still";
     fountain.opening = 1;

@@ -13,7 +13,7 @@ struct CameraTest : ::testing::Test {
 
     void SetUp() override
     {
-        InitCamera(game);
+        InitCamera(camera, 0);
         SetCameraBounds(camera, 20000, -10000);
         game.player.hitbox.setTextureRect({0, 0, 87, 162});
         PutPlayer(500.f, 700.f);
@@ -25,7 +25,11 @@ struct CameraTest : ::testing::Test {
         game.player.hitbox.setPosition(x - 43.5f, y - 81.f);
         game.player.sprite.setPosition(x - 43.5f - 270.f, y - 81.f - 146.f);
     }
-    void Update() { UpdateCamera(game, 1.f / 60.f, main->window, *main); }
+    void Update()
+    {
+        UpdateCamera(camera, 1.f / 60.f, game.player.sprite.getPosition(), game.player.hitbox.getGlobalBounds(),
+                     main->window);
+    }
     sf::Vector2f Centre() const { return camera.view.getCenter(); }
 };
 

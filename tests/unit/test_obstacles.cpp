@@ -34,7 +34,7 @@ struct ObstacleTest : GameTest {
     void Place(float x, float y) { player.hitbox.setPosition(x, y); }
     sf::Vector2f At() const { return player.hitbox.getPosition(); }
     float Height() const { return player.hitbox.getGlobalBounds().height; }
-    void Update() { UpdateObstacles(kFrame, *game); }
+    void Update() { UpdateLevelElements(*game, kFrame); }
 };
 
 TEST_F(ObstacleTest, PlatformsHoldFromAboveAndLetThePlayerThroughGoingUp)
@@ -214,19 +214,19 @@ TEST_F(ObstacleTest, PropellerSubstanceAndGravity)
     Update();
     EXPECT_EQ(player.cinematicState, 0);
     EXPECT_EQ(player.armsSequence, 1);
-    EXPECT_EQ(player.currentAnim, &player.anims[10]);
+    EXPECT_EQ(player.currentAnim, ROW_GROW_ARMS);
     // Whatever the player's own update shows meanwhile (the special pose
     // under O), the arms row is back before it steps again.
     Hold(sf::Keyboard::F, false);
-    player.currentAnim = &player.anims[19];
+    player.currentAnim = ROW_SPECIAL;
     Update();
-    EXPECT_EQ(player.currentAnim, &player.anims[10]);
+    EXPECT_EQ(player.currentAnim, ROW_GROW_ARMS);
 }
 
 // Walking or dashing past either end of a level stops at the end.
-TEST_F(ObstacleTest, TheLevelsEndsHoldThePlayer)
+TEST_F(ObstacleTest, TheMapsEndsHoldThePlayerWhereTheCameraStops)
 {
-    level.cursorX = 5000;
+    game->camera.maxX = 5000;
     Place(-300.f, 500.f);
     Update();
     EXPECT_FLOAT_EQ(At().x, 0.f);
@@ -236,6 +236,14 @@ TEST_F(ObstacleTest, TheLevelsEndsHoldThePlayer)
     Place(2500.f, 500.f);
     Update();
     EXPECT_FLOAT_EQ(At().x, 2500.f) << "inside the level nothing moves it";
+    // The arena's pattern moves the level's cursor far past the one screen
+    // its camera shows: the screen's edge holds the body.
+    ResetLevel(level);
+    BuildBossLevel(level, *game);
+    ASSERT_GT(level.cursorX, 4000);
+    Place(2500.f, 500.f);
+    Update();
+    EXPECT_FLOAT_EQ(At().x + player.hitbox.getGlobalBounds().width, 1920.f);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "engine/asset_manifest.hpp"
 #include "game_test.hpp"
 
 #include <gtest/gtest.h>
@@ -29,8 +30,9 @@ struct PlayerTest : GameTest {
     // Puts the display sprite's bottom at y, hitbox and sprite agreeing.
     void PlaceShownBottom(float y)
     {
-        p.hitbox.setPosition(600.f, y - 3.f * kPlayerFrameHeight + kDisplayOffsetY);
-        p.sprite.setPosition(600.f - kDisplayOffsetX, y - 3.f * kPlayerFrameHeight);
+        const float shownHeight = kPlayerScale * static_cast<float>(FindAsset(kNoArmsSheet)->cellHeight);
+        p.hitbox.setPosition(600.f, y - shownHeight + kDisplayOffsetY);
+        p.sprite.setPosition(600.f - kDisplayOffsetX, y - shownHeight);
     }
 };
 
@@ -40,8 +42,7 @@ TEST_F(PlayerTest, StartsAsDescribedAndTheArtFitsTheBody)
     EXPECT_EQ(p.facing, 20);
     EXPECT_EQ(p.jumpsLeft, 1);
     EXPECT_EQ(p.slamming, 1);
-    EXPECT_EQ(p.currentAnim, &p.anims[0]);
-    EXPECT_EQ(p.armsAnim, &p.substanceAnim);
+    EXPECT_EQ(p.currentAnim, 0);
     EXPECT_EQ(p.anims[10].frameCount, 49);
     EXPECT_EQ(p.anims[10].fps, 12);
     EXPECT_EQ(p.anims[19].firstFrame, sf::IntRect(0, 116 * 19, 209, 116));
@@ -70,7 +71,7 @@ TEST_F(PlayerTest, TheCinematicChainsItsFiveClipsThenWaitsForTheSubstance)
     EXPECT_NEAR(frames, 139 * 5, 10);
     EXPECT_EQ(p.cinematicState, CINEMATIC_SUBSTANCE);
     EXPECT_EQ(p.hitbox.getPosition(), sf::Vector2f(445.f, 730.f));
-    EXPECT_EQ(p.currentAnim, &p.anims[0]);
+    EXPECT_EQ(p.currentAnim, 0);
     EXPECT_EQ(p.sprite.getTexture(), p.texture);
     EXPECT_EQ(p.sprite.getTextureRect().width, 209);  // never the whole sheet
 }
@@ -88,7 +89,7 @@ TEST_F(PlayerTest, EveryRowEndCountsTheComboAndRearmsTheHit)
 {
     GiveArms();
     Animation& swing = p.anims[11];
-    p.currentAnim = &swing;
+    p.currentAnim = 11;
     for (int expected : {1, 2, 3}) {
         p.hitArmed = 0;
         p.attacking = 1;
@@ -118,7 +119,7 @@ TEST_F(PlayerTest, GrowingArmsEndsOnTheArmsSheet)
 {
     p.cinematicState = CINEMATIC_NONE;
     p.armsSequence = 1;
-    p.currentAnim = &p.anims[ROW_GROW_ARMS];
+    p.currentAnim = ROW_GROW_ARMS;
     int frames = 0;
     while (p.hasArms == 0 && frames < 1000) {
         StepPlayerAnimations(*game, kFrame);
@@ -126,7 +127,7 @@ TEST_F(PlayerTest, GrowingArmsEndsOnTheArmsSheet)
     }
     EXPECT_NEAR(frames, 49 * 5, 6);
     EXPECT_EQ(p.armsSequence, 0);
-    EXPECT_EQ(p.currentAnim, &p.anims[0]);
+    EXPECT_EQ(p.currentAnim, 0);
     EXPECT_EQ(p.texture, p.armsTexture);
     EXPECT_EQ(p.sprite.getTexture(), p.armsTexture);
     EXPECT_EQ(p.anims[ROW_GROW_ARMS].currentFrame, 0);
@@ -208,7 +209,7 @@ TEST_F(PlayerTest, DoubleJumpNeedsArmsAndASlowedRise)
     StepPlayerMovement(*game, kFrame);
     EXPECT_FLOAT_EQ(p.velocityY, -2000.f);
     EXPECT_EQ(p.jumpsLeft, 0);
-    EXPECT_EQ(p.currentAnim, &p.anims[6]);  // the second jump's row
+    EXPECT_EQ(p.currentAnim, 6);  // the second jump's row
     p.velocityY = 0.f;
     StepPlayerMovement(*game, kFrame);
     EXPECT_FLOAT_EQ(p.velocityY, 0.f);  // no third
@@ -219,7 +220,7 @@ TEST_F(PlayerTest, DoubleJumpNeedsArmsAndASlowedRise)
     p.jumpsLeft = -40;
     p.velocityY = -650.f;
     StepPlayerMovement(*game, kFrame);
-    EXPECT_EQ(p.currentAnim, &p.anims[6]);
+    EXPECT_EQ(p.currentAnim, 6);
 }
 
 TEST_F(PlayerTest, TheFloorLineSnapsUpAndRestoresTwoJumps)
@@ -256,7 +257,7 @@ TEST_F(PlayerTest, WalkingPrefersDAndTheDiveNeedsHeightOutsideTheHub)
     Hold(sf::Keyboard::Q);
     StepPlayerMovement(*game, kFrame);
     EXPECT_EQ(p.facing, 0);
-    EXPECT_EQ(p.currentAnim, &p.anims[2]);
+    EXPECT_EQ(p.currentAnim, 2);
     // The step, then this frame's input motion once more at the end of the frame.
     EXPECT_NEAR(p.hitbox.getPosition().x, 600.f + 1000.f * kFrame * (1.f + kFrame), 1e-3);
     Hold(sf::Keyboard::D, false);
@@ -306,7 +307,8 @@ TEST_F(PlayerTest, HeldButtonChainsTheFourSwingsAndReleaseRestartsIt)
     EXPECT_EQ(std::vector<int>(steps.begin(), steps.begin() + 5), (std::vector<int>{0, 1, 2, 3, 0}));
     EXPECT_EQ(p.facing, 0);
 
-    // The first swing facing right reaches out from the body's right edge.
+    // Released and pressed again aiming left: the first swing reaches out
+    // 200 px to the left of the body's middle, 40 px thick.
     input.buttons[sf::Mouse::Left] = false;
     UpdatePlayer(kFrame, *game);
     EXPECT_EQ(p.comboStep, 0);
@@ -318,10 +320,11 @@ TEST_F(PlayerTest, HeldButtonChainsTheFourSwingsAndReleaseRestartsIt)
     UpdatePlayer(kFrame, *game);
     const sf::FloatRect body = p.hitbox.getGlobalBounds();
     EXPECT_EQ(p.facing, 1);
-    EXPECT_EQ(p.currentAnim, &p.anims[15]);
-    EXPECT_EQ(p.attackShape.getSize(), sf::Vector2f(-200.f, 40.f));
-    EXPECT_NEAR(p.attackShape.getPosition().x, body.left + body.width / 2.f, 1e-3);
-    EXPECT_NEAR(p.attackShape.getPosition().y, body.top + body.height / 2.f + 40.f, 1e-3);
+    EXPECT_EQ(p.currentAnim, 15);
+    const sf::FloatRect reach = p.attackShape.getGlobalBounds();
+    EXPECT_NEAR(reach.left + reach.width - p.attackShape.getOutlineThickness(), body.left + body.width / 2.f - 40.f, 1e-3);
+    EXPECT_NEAR(reach.width, 200.f + 2.f * p.attackShape.getOutlineThickness(), 1e-3);
+    EXPECT_NEAR(reach.top, body.top + body.height / 2.f + 40.f - 75.f - p.attackShape.getOutlineThickness(), 1e-3);
     Hold(sf::Keyboard::D);  // swinging blocks walking
     const float x = p.hitbox.getPosition().x;
     UpdatePlayer(kFrame, *game);

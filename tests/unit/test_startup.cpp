@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <stdexcept>
 #include <memory>
 
 namespace {
@@ -73,17 +74,20 @@ TEST(PictureLoading, PixelsMatchTheFileExactly)
 TEST(PictureLoading, ABrokenFileIsNamedOnceAndShowsNothing)
 {
     const auto root = std::filesystem::temp_directory_path() / "tidewrack-broken-pictures";
-    std::filesystem::create_directories(root / "Assets");
-    std::ofstream(root / "Assets/text.png") << "not a picture at all";
+    const std::string text = "Assets/Sprites/Menu/Wallpaper.png";
+    const std::string cut = "Assets/Sprites/Menu/Pannel.png";
+    std::filesystem::create_directories(root / "Assets/Sprites/Menu");
+    std::ofstream(root / text) << "not a picture at all";
     {
-        std::ifstream real("Assets/Sprites/Menu/Wallpaper.png", std::ios::binary);
+        std::ifstream real(cut, std::ios::binary);
         std::string bytes((std::istreambuf_iterator<char>(real)), {});
         ASSERT_GT(bytes.size(), 1000u);
-        std::ofstream(root / "Assets/cut.png", std::ios::binary) << bytes.substr(0, bytes.size() / 2);
+        std::ofstream(root / cut, std::ios::binary) << bytes.substr(0, bytes.size() / 2);
     }
     Assets assets;
+    assets.strictManifest = true;
     assets.root = root;
-    const char* const paths[] = {"Assets/text.png", "Assets/cut.png"};
+    const char* const paths[] = {text.c_str(), cut.c_str()};
     testing::internal::CaptureStderr();
     PreloadPictures(assets, paths);
     for (const char* path : paths) {
@@ -98,6 +102,28 @@ TEST(PictureLoading, ABrokenFileIsNamedOnceAndShowsNothing)
         EXPECT_EQ(said.find(line), said.rfind(line)) << "named once: " << said;
     }
     std::filesystem::remove_all(root);
+}
+
+// A path the manifest does not list is a typo in the code: tests and debug
+// builds stop on it at once; a player's game names it once and goes on.
+TEST(PictureLoading, APathOutsideTheManifestFailsLoudly)
+{
+    Assets assets;
+    ASSERT_TRUE(FindAssetRoot(assets, ""));
+    assets.strictManifest = true;
+    EXPECT_THROW(GetTexture(assets, "Assets/Sprites/Menu/wallpaper.png"), std::logic_error);
+    EXPECT_THROW(SheetCell(assets, "Assets/Sprites/Nowhere.png", 1, 2), std::logic_error);
+    EXPECT_EQ(SheetCell(assets, "Assets/Sprites/Obstacle/porc thai.png", 2, 3), sf::IntRect(972, 780, 324, 390));
+    EXPECT_EQ(SheetFrames(assets, "Assets/Sprites/Obstacle/porc thai.png", 4), 5);
+
+    assets.strictManifest = false;
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(GetTexture(assets, "Assets/Sprites/Menu/wallpaper.png").getSize().x, 0u);
+    EXPECT_EQ(SheetCell(assets, "Assets/Sprites/Menu/wallpaper.png"), sf::IntRect());
+    const std::string said = testing::internal::GetCapturedStderr();
+    const std::string line = "\"Assets/Sprites/Menu/wallpaper.png\" is not in the asset manifest";
+    EXPECT_NE(said.find(line), std::string::npos) << said;
+    EXPECT_EQ(said.find(line), said.rfind(line)) << "named once: " << said;
 }
 
 // Scenery files leave out their empty margins; the game still draws what
