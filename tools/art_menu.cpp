@@ -2,17 +2,21 @@
 // buttons with their labels drawn in, parchment panels in driftwood frames
 // lashed with rope, the volume bar and the key bindings and credits.
 //
-// Positions on the screen that the pictures must line up with:
-// - buttons Play (108, 370), Options (18, 545), Credits (25, 703) and Quit
-//   (118, 855) share the centre line x = 258 of the wallpaper's signpost;
-// - the back area at (898, 883), 124 x 70, where Return.png sits: the
-//   full-screen panels paint the same plaque there (they are drawn over the
-//   Return button), and the pause menu's panels mark its invisible area.
+// Positions on the screen that the pictures must line up with (the layout
+// table's menu_layout):
+// - the buttons Play, Options, Credits and Quit share the centre line
+//   x = 258 of the wallpaper's signpost;
+// - the back place (kBack), the size of Return.png, where the Return button
+//   sits: the full-screen panels paint the same plaque there (they are drawn
+//   over the Return button), and the pause menu's panels mark its invisible
+//   area.
 #include <algorithm>
 #include <cmath>
 #include <string>
 
 #include "art.hpp"
+#include "engine/key_table.hpp"
+#include "engine/layout_table.hpp"
 
 using paint::Canvas;
 using paint::Point;
@@ -21,7 +25,15 @@ namespace pal = paint::pal;
 
 namespace {
 
-constexpr int kBackX = 898, kBackY = 883, kBackW = 124, kBackH = 70;
+// The BACK plaque is the size of the Return button it stands for, at its place.
+constexpr int kBackX = static_cast<int>(menu_layout::kBack.x), kBackY = static_cast<int>(menu_layout::kBack.y);
+const AssetEntry& ReturnButton() { return *FindAsset("Assets/Sprites/Menu/Return.png"); }
+
+// A panel centred on the screen puts a screen point at this place in its picture.
+Point OnCentredPanel(const Canvas& panel, int x, int y)
+{
+    return {x - (kScreenWidth - panel.Width()) / 2, y - (kScreenHeight - panel.Height()) / 2};
+}
 
 // ---- Materials -------------------------------------------------------------
 
@@ -168,8 +180,9 @@ void Button(Canvas& c, const std::string& text, int scale, bool hover, std::uint
 
 // A small plank with a left-pointing arrow and a four-letter word.
 Canvas ArrowPlaque(const char* word) {
-    Canvas p(kBackW, kBackH);
-    Plank(p, 2, 4, kBackW - 4, kBackH - 8, 77);
+    const int w = ReturnButton().width, h = ReturnButton().height;
+    Canvas p(w, h);
+    Plank(p, 2, 4, w - 4, h - 8, 77);
     const Point arrow[] = {{12, 35}, {24, 25}, {24, 45}};
     p.FillPolygon(arrow, pal::Lantern1);
     paint::DrawTextOutlined(p, 32, 25, word, pal::Bone, pal::Ink, 3);
@@ -181,7 +194,7 @@ void BackPlaque(Canvas& c, int x, int y) {
     c.Blit(ArrowPlaque("BACK"), x, y);
     // Ropes it hangs from.
     Rope(c, x + 14, y - 24, y + 6, 5);
-    Rope(c, x + kBackW - 19, y - 24, y + 6, 5);
+    Rope(c, x + ReturnButton().width - 19, y - 24, y + 6, 5);
 }
 
 // ---- Pictures -----------------------------------------------------------------
@@ -221,18 +234,19 @@ void Wallpaper(Canvas& c) {
         for (int i = 0; i < 6; ++i) c.FillRect(rng.Range(0, w), y, rng.Range(10, 50), 1, pal::Sea2);
     }
     // The wreck on the right: a broken hull on its side and a leaning mast.
-    const Point hull[] = {{1450, 900}, {1530, 780}, {1800, 760}, {1920, 720}, {1920, 930}, {1500, 940}};
+    const Point hull[] = {{1450, 900}, {1530, 780}, {1800, 760}, {w, 720}, {w, 930}, {1500, 940}};
     c.FillPolygon(hull, pal::Wood0);
-    for (int y = 790; y < 930; y += 18) c.Line(1520, y + 8, 1920, y - 20, pal::Wood1, 2);
+    for (int y = 790; y < 930; y += 18) c.Line(1520, y + 8, w, y - 20, pal::Wood1, 2);
     c.Line(1700, 770, 1610, 360, pal::Wood0, 12);
     c.Line(1650, 520, 1790, 470, pal::Wood0, 6);
     const Point sail[] = {{1640, 420}, {1780, 480}, {1700, 650}};
     c.FillPolygon(sail, pal::Sand0);
     c.Line(1700, 650, 1640, 420, pal::Wood0, 2);
     // Beach in the foreground, with foam at its edge and a tide pool.
-    const Point beach[] = {{0, 900}, {500, 880}, {1000, 930}, {1500, 950}, {1920, 940}, {1920, 1080}, {0, 1080}};
+    const int h = c.Height();
+    const Point beach[] = {{0, 900}, {500, 880}, {1000, 930}, {1500, 950}, {w, 940}, {w, h}, {0, h}};
     c.FillPolygon(beach, pal::Sand1);
-    const Point beachLight[] = {{0, 930}, {600, 915}, {1200, 960}, {1920, 975}, {1920, 1080}, {0, 1080}};
+    const Point beachLight[] = {{0, 930}, {600, 915}, {1200, 960}, {w, 975}, {w, h}, {0, h}};
     c.FillPolygon(beachLight, pal::Sand2);
     for (int x = 0; x < w; x += 3) {
         const int fy = 900 + static_cast<int>(8 * std::sin(x / 60.0)) + (x < 1000 ? (x * 30 / 1000) : 30 + (x - 1000) * 15 / 920);
@@ -240,7 +254,7 @@ void Wallpaper(Canvas& c) {
     }
     c.FillEllipse(1100, 1020, 120, 22, pal::Sea0);
     c.FillEllipse(1100, 1018, 100, 15, pal::Sea1);
-    for (int i = 0; i < 60; ++i) c.Set(rng.Range(0, w), rng.Range(960, 1079), pal::Sand0);
+    for (int i = 0; i < 60; ++i) c.Set(rng.Range(0, w), rng.Range(960, h - 1), pal::Sand0);
     // The signpost the buttons hang on, on the left.
     c.FillRect(244, 300, 28, 780, pal::Wood1);
     c.FillRect(244, 300, 8, 780, pal::Wood2);
@@ -259,7 +273,7 @@ void FullPanel(Canvas& c, std::uint32_t seed) {
 }
 
 void CreditsText(Canvas& c) {
-    const int cx = 960;
+    const int cx = c.Width() / 2;
     Label(c, cx, 170, "CREDITS", 7, pal::Coral, pal::Ink);
     const char* lines[] = {
         "TIDEWRACK - art, sound and music made in code by the team",
@@ -283,34 +297,35 @@ void CreditsText(Canvas& c) {
     }
 }
 
+// The key caps of a row of the key table: "Q / D".
+std::string CapOf(const ControlsRow& row) {
+    std::string cap;
+    for (int action : row.actions) {
+        if (action < 0) break;
+        if (!cap.empty()) cap += " / ";
+        cap += BindingOf(action).label;
+    }
+    return cap;
+}
+
+// The real bindings, painted from the key table the game reads.
 void ControlsText(Canvas& c) {
     const int w = c.Width();
     Label(c, w / 2, 60, "CONTROLS", 6, pal::Coral, pal::Ink);
-    struct Row {
-        const char* keys;
-        const char* action;
-    };
-    const Row left[] = {{"Q / D", "walk left / right"},  {"SPACE", "jump, double jump"}, {"S", "dive"},
-                        {"LEFT SHIFT", "dash"},          {"O", "special pose"},       {"U", "damage notice"},
-                        {"F", "interact"},               {"Z", "climb"}};
-    const Row right[] = {{"LEFT MOUSE", "swing"},          {"RIGHT MOUSE", "detonate bomb"},
-                         {"MIDDLE MOUSE", "back to menu"}, {"A / E / C", "play a card"},
-                         {"ESCAPE", "pause"},              {"M", "rebuild level (debug)"},
-                         {"B", "boss arena (debug)"}};
-    auto column = [&](int x, const Row* rows, int n) {
-        for (int i = 0; i < n; ++i) {
-            const int y = 150 + i * 72;
-            // A key cap.
-            const int kw = paint::TextWidth(rows[i].keys, 3) + 24;
-            c.FillRoundRect(x, y, kw, 44, 6, pal::Bone);
-            c.FillRect(x + 3, y + 36, kw - 6, 6, pal::Sand1);
-            c.StrokeRect(x, y, kw, 44, pal::Wood0, 2);
-            paint::DrawText(c, x + 12, y + 10, rows[i].keys, pal::Wood0, 3);
-            paint::DrawText(c, x + kw + 18, y + 10, rows[i].action, pal::Ink, 3);
-        }
-    };
-    column(90, left, 8);
-    column(760, right, 7);
+    constexpr int kColumnX[] = {90, 760};
+    int rowInColumn[] = {0, 0};
+    for (const ControlsRow& row : ControlsRows()) {
+        const int x = kColumnX[row.column];
+        const int y = 150 + rowInColumn[row.column]++ * 72;
+        const std::string cap = CapOf(row);
+        // A key cap.
+        const int kw = paint::TextWidth(cap, 3) + 24;
+        c.FillRoundRect(x, y, kw, 44, 6, pal::Bone);
+        c.FillRect(x + 3, y + 36, kw - 6, 6, pal::Sand1);
+        c.StrokeRect(x, y, kw, 44, pal::Wood0, 2);
+        paint::DrawText(c, x + 12, y + 10, cap, pal::Wood0, 3);
+        paint::DrawText(c, x + kw + 18, y + 10, row.does, pal::Ink, 3);
+    }
 }
 
 void Shadow(Canvas& c) {
@@ -370,16 +385,19 @@ void RegisterMenuArt(PainterRegistry& registry) {
         CreditsText(c);
     });
     registry.Add("Assets/Sprites/Menu/ControlsPannel.png", [](Canvas& c, const AssetEntry&) {
-        // Placed centred at (960, 540): its top-left is (220, 120) on screen.
+        // Placed centred on the screen, it carries the BACK plaque where the
+        // pause menu's back area is.
         Board(c, 0, 0, c.Width(), c.Height() - 90, 23);
         ControlsText(c);
-        BackPlaque(c, kBackX - 220, kBackY - 120);
+        const Point back = OnCentredPanel(c, kBackX, kBackY);
+        BackPlaque(c, back.x, back.y);
     });
     registry.Add("Assets/Sprites/Menu/PausePannel.png", [](Canvas& c, const AssetEntry&) {
         Board(c, 0, 0, c.Width(), c.Height() - 90, 25);
         // Above the volume label the options screen draws at y = 202 (82 down the panel).
         Label(c, c.Width() / 2, 36, "PAUSED", 5, pal::Coral, pal::Ink);
-        BackPlaque(c, kBackX - 220, kBackY - 120);
+        const Point back = OnCentredPanel(c, kBackX, kBackY);
+        BackPlaque(c, back.x, back.y);
     });
     registry.Add("Assets/Sprites/Menu/ScreenShadow.png", [](Canvas& c, const AssetEntry&) { Shadow(c); });
     registry.Add("Assets/Sprites/Menu/SoundBar.png", [](Canvas& c, const AssetEntry&) { SoundBar(c); });

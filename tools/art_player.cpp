@@ -21,6 +21,7 @@
 #include <string>
 
 #include "art.hpp"
+#include "player/player_table.hpp"
 
 namespace {
 
@@ -29,10 +30,28 @@ using paint::Point;
 using paint::Rgba;
 namespace pal = paint::pal;
 
-constexpr int kCellW = 209;
-constexpr int kCellH = 116;
-constexpr int kBaseline = 102;   // last row of the feet
-constexpr int kCentreX = 104;    // body box centre (104.5)
+// The cell, and the body box in it (see the top of this file), from the
+// asset manifest and the player table.
+struct CellGeometry {
+    int width, height;
+    float boxLeft, boxTop, boxWidth, boxHeight;  // in cell pixels
+    int baseline;  // last row of the feet
+    int centreX;   // the body box's middle
+};
+
+const CellGeometry& Cell()
+{
+    static const CellGeometry cell = [] {
+        const AssetEntry& sheet = *FindAsset(kNoArmsSheet);
+        const AssetEntry& body = *FindAsset(kHitboxPicture);
+        CellGeometry g{sheet.cellWidth, sheet.cellHeight, kDisplayOffsetX / kPlayerScale, kDisplayOffsetY / kPlayerScale,
+                       body.width / kPlayerScale, body.height / kPlayerScale, 0, 0};
+        g.baseline = static_cast<int>(g.boxTop + g.boxHeight);
+        g.centreX = static_cast<int>(g.boxLeft + g.boxWidth / 2.f);
+        return g;
+    }();
+    return cell;
+}
 constexpr float kTau = 6.2831853f;
 
 struct Tones {
@@ -69,7 +88,7 @@ Body BodyOf(const Pose& pose)
 {
     const int rx = 14 + pose.squash / 2;
     const int ry = 19 - pose.squash;
-    return {kCentreX + pose.dx, kBaseline - 3 - ry + pose.dy, rx, ry};
+    return {Cell().centreX + pose.dx, Cell().baseline - 3 - ry + pose.dy, rx, ry};
 }
 
 Point Shoulder(const Body& b, bool front) { return {b.cx + (front ? b.rx - 3 : 3 - b.rx), b.cy + 5}; }
@@ -78,9 +97,9 @@ Point Shoulder(const Body& b, bool front) { return {b.cx + (front ? b.rx - 3 : 3
 // its feet along, so they never hang apart from it.
 void DrawFeet(Canvas& c, const Pose& pose, const Tones& t)
 {
-    const int footY = kBaseline - 2 + std::min(0, pose.dy);
-    c.FillEllipse(kCentreX - 7 + pose.shiftBack, footY - pose.liftBack, 5, 2, t.dark);
-    c.FillEllipse(kCentreX + 7 + pose.shiftFront, footY - pose.liftFront, 5, 2, t.mid);
+    const int footY = Cell().baseline - 2 + std::min(0, pose.dy);
+    c.FillEllipse(Cell().centreX - 7 + pose.shiftBack, footY - pose.liftBack, 5, 2, t.dark);
+    c.FillEllipse(Cell().centreX + 7 + pose.shiftFront, footY - pose.liftFront, 5, 2, t.mid);
 }
 
 void DrawFronds(Canvas& c, const Body& b, const Pose& pose, const Tones& t)
@@ -152,7 +171,7 @@ void DrawBlade(Canvas& c, Point hilt, Point tip)
 
 void DrawGlow(Canvas& c, const Body& b, int glow)
 {
-    Canvas halo(kCellW, kCellH);
+    Canvas halo(Cell().width, Cell().height);
     for (int ring = glow; ring >= 1; ring--)
         halo.FillEllipse(b.cx, b.cy, b.rx + 4 + ring * 3, b.ry + 4 + ring * 3,
                          pal::Lantern1.WithAlpha(static_cast<std::uint8_t>(40 + 10 * (glow - ring))));
@@ -162,7 +181,7 @@ void DrawGlow(Canvas& c, const Body& b, int glow)
 // Each part gets its own dark outline so an arm in front of the body reads.
 void Layer(Canvas& cell, const std::function<void(Canvas&)>& draw)
 {
-    Canvas layer(kCellW, kCellH);
+    Canvas layer(Cell().width, Cell().height);
     draw(layer);
     layer.Outline(pal::Ink);
     cell.Blit(layer, 0, 0);
@@ -327,12 +346,26 @@ struct Reach {
     int x0, y0, x1, y1;
 };
 
-// The attack shape of each combo step in right-facing cell pixels. Facing
-// left the game's shapes are not mirror images, so the left rows use their
-// own shapes mirrored into right-facing coordinates (x' = 209 - x), and the
-// drawing is flipped afterwards.
-constexpr std::array<Reach, 4> kReachRight{{{106, 64, 172, 77}, {56, 64, 129, 85}, {106, 51, 132, 100}, {89, 37, 129, 96}}};
-constexpr std::array<Reach, 4> kReachLeft{{{118, 64, 184, 77}, {68, 64, 141, 85}, {118, 51, 144, 100}, {128, 37, 168, 96}}};
+// The game's reach of a combo step in right-facing cell pixels, rounded
+// inwards so the blade never leaves it. Facing left the game's shapes are
+// not mirror images, so the left rows use their own shapes mirrored into
+// right-facing coordinates (x' = cell width - x), and the drawing is
+// flipped afterwards.
+Reach CellReach(int step, bool left)
+{
+    const CellGeometry& cell = Cell();
+    const AssetEntry& body = *FindAsset(kHitboxPicture);
+    const BodyRect r = SwingReach(step, !left, static_cast<float>(body.width), static_cast<float>(body.height));
+    float x0 = cell.boxLeft + r.left / kPlayerScale, x1 = cell.boxLeft + (r.left + r.width) / kPlayerScale;
+    const float y0 = cell.boxTop + r.top / kPlayerScale, y1 = cell.boxTop + (r.top + r.height) / kPlayerScale;
+    if (left) {
+        const float mirrored = static_cast<float>(cell.width) - x1;
+        x1 = static_cast<float>(cell.width) - x0;
+        x0 = mirrored;
+    }
+    return {static_cast<int>(std::ceil(x0)), static_cast<int>(std::ceil(y0)), static_cast<int>(std::floor(x1)),
+            static_cast<int>(std::floor(y1))};
+}
 
 // The slam's hand rises no higher than this above the body's centre: an
 // arm longer than the body would not read as the creature's own.
@@ -342,7 +375,7 @@ constexpr int kSlamReach = 22;
 // side, so the arm stretches no further than a lunge.
 int HiltX(const Reach& r, int wanted)
 {
-    return std::max(r.x0 + 4, std::min(wanted, kCentreX + 24));
+    return std::max(r.x0 + 4, std::min(wanted, Cell().centreX + 24));
 }
 
 // The blade while the swing is live, kept 2 px inside the shape.
@@ -395,7 +428,7 @@ Pose Swing(int step, const Reach& reach, int f, int n)
         const float s = (t - 0.75f) / 0.25f;
         b = BodyOf(p);
         p.hilt = {b.cx + 14 - Round(4 * s), b.cy + 6};
-        p.tip = {p.hilt.x + 24 - Round(10 * s), std::min(kBaseline, p.hilt.y + 14 + Round(6 * s))};
+        p.tip = {p.hilt.x + 24 - Round(10 * s), std::min(Cell().baseline, p.hilt.y + 14 + Round(6 * s))};
     }
     p.frontHand = p.hilt;
     p.backHand = {b.cx - 16, b.cy + 10};
@@ -416,7 +449,7 @@ Pose PoseFor(int row, int f, int n)
     }
     const bool left = row >= 15;
     const int step = (row - 11) % 4;
-    return Swing(step, left ? kReachLeft[step] : kReachRight[step], f, n);
+    return Swing(step, CellReach(step, left), f, n);
 }
 
 // Odd rows face left (rows 1-9), and so do rows 15-18; row 10 and 19 face the viewer's right.
@@ -438,7 +471,7 @@ void PaintPlayerCell(Canvas& cell, const Look& look, int row, int f, int n)
         DrawCreature(cell, look.body, pose);
         return;
     }
-    Canvas right(kCellW, kCellH);
+    Canvas right(Cell().width, Cell().height);
     DrawCreature(right, look.body, pose);
     cell.Blit(right, 0, 0, true, true);
 }
@@ -502,9 +535,9 @@ constexpr int kRestX = 38;
 
 void DrawCreatureAt(Canvas& clip, const Tones& t, const Pose& pose, int x, int baseline)
 {
-    Canvas cell(kCellW, kCellH);
+    Canvas cell(Cell().width, Cell().height);
     DrawCreature(cell, t, pose);
-    clip.Blit(cell, x - kCentreX, baseline - kBaseline);
+    clip.Blit(cell, x - Cell().centreX, baseline - Cell().baseline);
 }
 
 // The sea reaches from x = edge to the right of the clip; its crest foams.
@@ -669,12 +702,12 @@ void PaintWinScreen(Canvas& c, const AssetEntry&)
     c.GradientRect(0, 720, c.Width(), 360, sea);
     for (int y = 740; y < 1080; y += 26)
         c.FillRect(960 - (y - 700) / 2, y, (y - 700), 3, pal::Lantern0);
-    Canvas hero(kCellW, kCellH);
+    Canvas hero(Cell().width, Cell().height);
     Pose pose = Special(10, 38);
     pose.eyesClosed = false;
     pose.lookY = -1;
     DrawCreature(hero, kCoral, pose);
-    c.BlitScaled(hero, 960 - kCentreX * 5, 820 - kBaseline * 5, 5);
+    c.BlitScaled(hero, 960 - Cell().centreX * 5, 820 - Cell().baseline * 5, 5);
     paint::DrawTextCentred(c, 960, 140, "THE TIDE IS YOURS", pal::Lantern1, 10, true);
     paint::DrawTextCentred(c, 960, 300, "Gorsh & Quillet are beaten", pal::Bone, 4, true);
 }

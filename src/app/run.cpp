@@ -1,9 +1,13 @@
 #include "app/run.hpp"
 
 #include "app/main_data.hpp"
+#include "app/places.hpp"
+#include "app/run_report.hpp"
 
 #include <SFML/Graphics/Texture.hpp>
+#include <chrono>
 #include <ctime>
+#include <algorithm>
 #include <iostream>
 #include <memory>
 
@@ -14,20 +18,28 @@ class ScriptPlayer {
 public:
     explicit ScriptPlayer(const std::vector<ScriptLine>& script) : script_(script) {}
 
-    // Returns the screenshot paths asked for in this frame.
-    std::vector<std::string> Play(MainData& main, long frame)
+    // Returns the screenshot paths asked for in this frame. A place the
+    // scene does not have is named on standard error and fails the run.
+    std::vector<std::string> Play(MainData& main, long frame, int& status)
     {
         std::vector<std::string> shots;
         for (; next_ < script_.size() && script_[next_].frame <= frame; next_++) {
             const ScriptLine& line = script_[next_];
-            if (line.action == SCRIPT_SCREENSHOT)
+            if (line.action == SCRIPT_SCREENSHOT) {
                 shots.push_back(line.path);
-            else if (line.action == SCRIPT_QUIT)
+            } else if (line.action == SCRIPT_QUIT) {
                 CloseWindow(main);
-            else if (line.action == SCRIPT_WARP)
+            } else if (line.action == SCRIPT_WARP) {
                 main.game.player.hitbox.setPosition(line.warp);  // a test's shortcut across a level
-            else
+            } else if (line.action == SCRIPT_GOTO) {
+                if (!GoToPlace(main.game, line.path)) {
+                    std::cerr << "Tidewrack: frame " << frame << ": goto " << line.path << ": no such place in the "
+                              << SceneName(CurrentScene(main.game)) << "\n";
+                    status = 1;
+                }
+            } else {
                 Inject(main, line.event);
+            }
         }
         return shots;
     }
@@ -112,10 +124,17 @@ int RunGame(const RunOptions& options, const std::filesystem::path& executable)
     sf::Texture lastFrame;
     bool captured = false;
     int status = 0;
+    RunStats stats;
+    const int loadsAtStart = main->assets.loads;
     for (long frame = 0; main->open; frame++) {
-        const std::vector<std::string> shots = player.Play(*main, frame);
+        const std::vector<std::string> shots = player.Play(*main, frame, status);
         PollRealEvents(*main, scripted);
+        const auto updateStart = std::chrono::steady_clock::now();
         UpdateMain(*main);
+        const auto updateTime = std::chrono::steady_clock::now() - updateStart;
+        stats.slowestUpdateMicros = std::max<long>(
+            stats.slowestUpdateMicros, std::chrono::duration_cast<std::chrono::microseconds>(updateTime).count());
+        stats.frames = frame + 1;
         const bool last = !main->open || frame + 1 == options.frames;
         if (frame % options.drawEvery == 0 || !shots.empty() || last) {
             RenderMain(*main);
@@ -135,6 +154,9 @@ int RunGame(const RunOptions& options, const std::filesystem::path& executable)
         std::cerr << "Tidewrack: cannot write the screenshot \"" << options.screenshot << "\"\n";
         status = 1;
     }
+    stats.filesReadDuringPlay = main->assets.loads - loadsAtStart;
+    if (!options.report.empty() && !WriteRunReport(options.report, *main, stats))
+        status = 1;
     DestroyMain(*main);
     return status;
 }

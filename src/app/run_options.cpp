@@ -1,5 +1,6 @@
 #include "app/run_options.hpp"
 
+#include "app/places.hpp"
 #include "engine/input.hpp"
 
 #include <algorithm>
@@ -11,8 +12,6 @@
 
 namespace {
 
-const std::map<std::string, sf::Mouse::Button> kButtons{
-    {"left", sf::Mouse::Left}, {"right", sf::Mouse::Right}, {"middle", sf::Mouse::Middle}};
 
 template <typename Number>
 bool ParseNumber(const std::string& text, Number& value)
@@ -62,14 +61,15 @@ bool ParseScriptLine(const std::string& text, ScriptLine& line, std::string& why
         line.event.mouseMove = {x, y};
         return true;
     }
-    if (verb == "click" && words.size() == 5 && kButtons.count(words[2]) && ParseNumber(words[3], x)
+    const std::optional<sf::Mouse::Button> button = words.size() > 2 ? ButtonFromName(words[2]) : std::nullopt;
+    if (verb == "click" && words.size() == 5 && button && ParseNumber(words[3], x)
         && ParseNumber(words[4], y)) {
-        line.event = MouseEvent(sf::Event::MouseButtonPressed, kButtons.at(words[2]), x, y);
+        line.event = MouseEvent(sf::Event::MouseButtonPressed, *button, x, y);
         return true;
     }
     // A release happens where the mouse is, so it names only the button.
-    if (verb == "release" && words.size() == 3 && kButtons.count(words[2])) {
-        line.event = MouseEvent(sf::Event::MouseButtonReleased, kButtons.at(words[2]), 0, 0);
+    if (verb == "release" && words.size() == 3 && button) {
+        line.event = MouseEvent(sf::Event::MouseButtonReleased, *button, 0, 0);
         return true;
     }
     if (verb == "screenshot" && words.size() == 3) {
@@ -81,6 +81,13 @@ bool ParseScriptLine(const std::string& text, ScriptLine& line, std::string& why
     if (verb == "warp" && words.size() == 4 && ParseNumber(words[2], wx) && ParseNumber(words[3], wy)) {
         line.action = SCRIPT_WARP;
         line.warp = {wx, wy};
+        return true;
+    }
+    if (verb == "goto" && words.size() == 3) {
+        if (!IsPlaceName(words[2]))
+            return why = "no place called \"" + words[2] + "\"", false;
+        line.action = SCRIPT_GOTO;
+        line.path = words[2];
         return true;
     }
     if (verb == "quit" && words.size() == 2) {
@@ -136,6 +143,8 @@ bool ParseRunOptions(int argc, const char* const* argv, RunOptions& options, std
             ok = ParseNumber(value, options.drawEvery) && options.drawEvery > 0;
         } else if (option == "--screenshot") {
             options.screenshot = value;
+        } else if (option == "--report") {
+            options.report = value;
         } else if (option == "--script") {
             std::ifstream file(value);
             if (!file)
@@ -151,8 +160,11 @@ bool ParseRunOptions(int argc, const char* const* argv, RunOptions& options, std
     return true;
 }
 
-const char* RunOptionsHelp()
+std::string RunOptionsHelp()
 {
+    std::string places;
+    for (const std::string& name : PlaceNames())
+        places += (places.empty() ? "" : ", ") + name;
     return "usage: tidewrack [options]\n"
            "  --seed N         seed the random stream with N instead of the time\n"
            "  --fixed-dt S     every frame lasts S seconds (0 < S <= 1) instead of the clock's time\n"
@@ -160,6 +172,7 @@ const char* RunOptionsHelp()
            "  --frames N       close the window after N frames\n"
            "  --screenshot P   save the last drawn frame to the PNG file P at exit\n"
            "  --draw-every N   draw only every Nth frame (and every frame a screenshot is taken)\n"
+           "  --report P       write the run report (one JSON object) to P at exit\n"
            "script lines (FRAME counts from 0; '#' starts a comment):\n"
            "  FRAME key NAME down|up        SFML key names: A, Space, LShift, Escape, ...\n"
            "  FRAME mouse X Y               move the mouse (window pixels)\n"
@@ -167,5 +180,6 @@ const char* RunOptionsHelp()
            "  FRAME release left|right|middle\n"
            "  FRAME screenshot PATH\n"
            "  FRAME warp X Y                put the player's body at world (X, Y)\n"
+           "  FRAME goto PLACE              put it at a place of the scene: " + places + "\n"
            "  FRAME quit\n";
 }

@@ -7,13 +7,13 @@
 #include <string>
 #include <vector>
 
-enum ScriptAction { SCRIPT_EVENT, SCRIPT_SCREENSHOT, SCRIPT_QUIT, SCRIPT_WARP };
+enum ScriptAction { SCRIPT_EVENT, SCRIPT_SCREENSHOT, SCRIPT_QUIT, SCRIPT_WARP, SCRIPT_GOTO };
 
 struct ScriptLine {
     long frame = 0;
     ScriptAction action = SCRIPT_EVENT;
     sf::Event event{};  // applied through the same dispatch as real input
-    std::string path;   // screenshot file
+    std::string path;   // screenshot file, or the place `goto` names
     sf::Vector2f warp{};  // where the player's body is put
 };
 
@@ -23,6 +23,7 @@ struct RunOptions {
     std::vector<ScriptLine> script;   // sorted by frame, file order kept within a frame
     long frames = -1;                 // close after this many frames
     std::string screenshot;           // the last drawn frame, saved at exit
+    std::string report;               // the run report, written at exit
     long drawEvery = 1;
     bool help = false;
 };
@@ -31,4 +32,4 @@ struct RunOptions {
 // unreadable script, a script line that does not parse, naming its line).
 bool ParseRunOptions(int argc, const char* const* argv, RunOptions& options, std::string& error);
 bool ParseScript(std::istream& in, std::vector<ScriptLine>& script, std::string& error);
-const char* RunOptionsHelp();
+std::string RunOptionsHelp();

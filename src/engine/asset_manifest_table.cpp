@@ -5,6 +5,7 @@
 #include <array>
 
 #include "engine/asset_manifest.hpp"
+#include "engine/layout_table.hpp"
 
 namespace {
 
@@ -80,52 +81,57 @@ constexpr int kStatueRows[] = {30, 35};
 // Seller: idle 16, (row 1 unused), serving 20.
 constexpr int kSellerRows[] = {16, 16, 20};
 
+// A parallax layer reaches from the layers' top down to the world's bottom.
+constexpr int kLayerHeight = kScreenHeight - kLayerTop;
+
 const AssetEntry kAssets[] = {
     // ---- Main menu and pause menu (Assets/Sprites/Menu/) --------------------
-    Still("Assets/Sprites/Menu/Wallpaper.png", 1920, 1080, "full screen at (0, 0)"),
-    Still("Assets/Sprites/Menu/Pannel.png", 1920, 1080,
-          "options and credits panel centred at (960, 540), and the death screen's background placed at the "
+    // Where each picture stands is the layout table's (menu_layout); the
+    // sizes follow from those places.
+    Still("Assets/Sprites/Menu/Wallpaper.png", kScreenWidth, kScreenHeight, "full screen at the view's top-left"),
+    Still("Assets/Sprites/Menu/Pannel.png", kScreenWidth, kScreenHeight,
+          "options and credits panel centred on the screen, and the death screen's background placed at the "
           "view's top-left: only a full-screen picture fits both placements. Its board leaves the screen edges "
-          "clear and carries a BACK plaque at (898, 883), exactly over the Return button it covers (options) "
-          "and inside the death screen's 175 x 175 button at (870, 880)"),
-    Still("Assets/Sprites/Menu/CreditsPannel.png", 1920, 1080,
+          "clear and carries a BACK plaque at the back place (kBack), exactly over the Return button it covers "
+          "(options) and inside the death screen's 175 x 175 button around it"),
+    Still("Assets/Sprites/Menu/CreditsPannel.png", kScreenWidth, kScreenHeight,
           "the credits screen's own panel: Pannel.png is also the options panel and the death screen, so "
           "credits text in it would show on all three. This is Pannel.png with the credits written on it, "
-          "centred at (960, 540) like it"),
+          "centred on the screen like it"),
     Still("Assets/Sprites/Menu/ControlsPannel.png", 1480, 840,
-          "centred at (960, 540). The pause menu draws it alone and treats (898, 883) as its back area, so it "
-          "carries a BACK plaque there (124 x 70, like Return.png); centred, reaching y = 960 makes it 840 tall "
-          "(120..960). 1480 wide (220..1700) holds the key list"),
+          "centred on the screen. The pause menu draws it alone and treats the back place (kBack) as its back "
+          "area, so it carries a BACK plaque there (the size of Return.png); centred, reaching 77 px below the "
+          "plaque's top makes it 840 tall. 1480 wide holds the key table's two columns"),
     Still("Assets/Sprites/Menu/PausePannel.png", 1480, 840,
-          "centred at (960, 540); under Options at (300, 300), Controls at (300, 500), Return at (1300, 500) "
-          "and the volume bar (317..1603): 1480 wide (220..1700). Its BACK plaque at (898, 883) marks the "
-          "pause menu's invisible resume area, so it reaches y = 960: 840 tall"),
-    Still("Assets/Sprites/Menu/ScreenShadow.png", 1920, 1080, "full screen at (0, 0), translucent dark"),
+          "centred on the screen, under the pause's Options, Controls and MENU buttons and the volume bar "
+          "(1286 wide): 1480 wide. Its BACK plaque at the back place (kBack) marks the pause menu's invisible "
+          "resume area, so it reaches as low as the controls panel: 840 tall"),
+    Still("Assets/Sprites/Menu/ScreenShadow.png", kScreenWidth, kScreenHeight,
+          "full screen at the view's top-left, translucent dark"),
     Still("Assets/Sprites/Menu/SoundBar.png", 1286, 64,
-          "centred at (960, 433). The cursor (36 wide, centred on its position) stops 134 px inside either "
-          "end and starts at the right stop; volume = (cursor left - bar left - 134) / 10, so the right stop "
-          "reads (W - 268 - 18) / 10 = 100 for W = 1286 and the left stop reads -1.8 (the game clamps "
-          "to 0)"),
+          "centred at kSoundBarCentre. The cursor (36 wide, centred on its position) stops kVolumeStop (134) px "
+          "inside either end and starts at the right stop; volume = (cursor left - bar left - 134) / 10, so the "
+          "right stop reads (W - 268 - 18) / 10 = 100 for W = 1286 and the left stop reads -1.8 (the game "
+          "clamps to 0)"),
     Still("Assets/Sprites/Menu/SoundCursor.png", 36, 80, "a grip narrow enough to sit inside the bar's 134 px end stops"),
-    Still("Assets/Sprites/Menu/Volume.png", 468, 120, "top-left at (726, 202): 468 wide centres it on x = 960, "
-          "120 tall stays clear of the bar (top at 401)"),
-    // The four main buttons share the centre line x = 258: Play at x = 108,
-    // Options at 18, Credits at 25, Quit at 118. Rows are 152 to 175 px
-    // apart, so 130 tall leaves a gap between them.
+    Still("Assets/Sprites/Menu/Volume.png", 468, 120, "top-left at kVolumeLabel: 468 wide centres it on the "
+          "screen, 120 tall stays clear of the bar (top at 401)"),
+    // The four main buttons share one centre line (x = 258): Play, Options,
+    // Credits and Quit stand where the layout table puts them.
     Still("Assets/Sprites/Menu/Play_01.png", 300, 100,
-          "top-left (108, 370), centre line x = 258. The four main buttons are 100 tall: Options also stands "
-          "at (300, 300) in the pause menu, and 100 tall it ends at y = 400, clear of the volume bar's click "
+          "at kPlay, on the centre line. The four main buttons are 100 tall: Options also stands at "
+          "kPauseOptions in the pause menu, and 100 tall it ends at y = 400, clear of the volume bar's click "
           "area (401..465) under it"),
     Still("Assets/Sprites/Menu/Play_02.png", 300, 100, "hover variant of Play_01"),
-    Still("Assets/Sprites/Menu/Options_01.png", 480, 100, "top-left (18, 545), centre line x = 258; 100 tall as Play_01"),
+    Still("Assets/Sprites/Menu/Options_01.png", 480, 100, "at kOptions, on the centre line; 100 tall as Play_01"),
     Still("Assets/Sprites/Menu/Options_02.png", 480, 100, "hover variant of Options_01"),
-    Still("Assets/Sprites/Menu/Credits_01.png", 466, 100, "top-left (25, 703), centre line x = 258; 100 tall as Play_01"),
+    Still("Assets/Sprites/Menu/Credits_01.png", 466, 100, "at kCredits, on the centre line; 100 tall as Play_01"),
     Still("Assets/Sprites/Menu/Credits_02.png", 466, 100, "hover variant of Credits_01"),
-    Still("Assets/Sprites/Menu/Quit_01.png", 280, 100, "top-left (118, 855), centre line x = 258, ends at y = 955"),
+    Still("Assets/Sprites/Menu/Quit_01.png", 280, 100, "at kQuit, on the centre line; 100 tall as Play_01"),
     Still("Assets/Sprites/Menu/Quit_02.png", 280, 100, "hover variant of Quit_01"),
-    Still("Assets/Sprites/Menu/Return.png", 124, 70, "top-left (898, 883): 124 wide centres it on x = 960"),
-    Still("Assets/Sprites/Menu/Controls.png", 568, 110, "top-left (676, 604) on the options screen: 568 wide centres "
-          "it on x = 960 under the volume bar"),
+    Still("Assets/Sprites/Menu/Return.png", 124, 70, "at the back place (kBack): 124 wide centres it on the screen"),
+    Still("Assets/Sprites/Menu/Controls.png", 568, 110, "at kControlsButton on the options screen: 568 wide centres "
+          "it on the screen under the volume bar"),
 
     // ---- Player (Assets/Sprites/Player/) ------------------------------------
     // Six display sheets share one layout: 20 rows of 209 x 116 cells.
@@ -144,7 +150,8 @@ const AssetEntry kAssets[] = {
           "top-left - (270, 146), so its bottom is hitbox top + 202 and its centre x is hitbox left + 43.5. "
           "Standing on the display floor line y = 800 puts the hitbox top at 598; the level floors' tops are at "
           "y = 760, so the body is 760 - 598 = 162 tall; 87 wide centres it under the character (2 x 43.5)"),
-    Still("Assets/Sprites/WinScreen.png", 1920, 1080, "origin (960, 540): a full-screen picture centred on its origin"),
+    Still("Assets/Sprites/WinScreen.png", kScreenWidth, kScreenHeight,
+          "origin at its middle: a full-screen picture centred on the view"),
     Still("Assets/Sprites/HUD/UpgradeDamage.png", 640, 160,
           "the damage-upgrade notice floats centred above the player's head at scale 1 (it has no place of its "
           "own; left at the world origin it would seldom be on screen): a banner wide enough to read, small "
@@ -185,7 +192,7 @@ const AssetEntry kAssets[] = {
           "end pattern: added at cursorX - 70 and advancing the level by 3915, so the level ends 3985 px right "
           "of the picture's left edge; placed at y 590, down to 1080 (its floor top is at 760)"),
     Backdrop("Assets/Sprites/BackGround/PaternFrontEnd.png", 3985, 490, "end pattern front, same placement"),
-    Backdrop("Assets/Sprites/BackGround/PaternBoss.png", 1920, 1080,
+    Backdrop("Assets/Sprites/BackGround/PaternBoss.png", kScreenWidth, kScreenHeight,
           "boss arena at (0, 0); the camera is bounded to 1920 x (0..1080) there, so one screen is all that shows"),
     Backdrop("Assets/Sprites/BackGround/PatternTutobg.png", 8466, 1340,
           "tutorial: 8466 wide; placed at (0, -260), down to 1080"),
@@ -215,8 +222,9 @@ const AssetEntry kAssets[] = {
     Sheet("Assets/Sprites/Obstacle/SpritesheetStatue.png", 219, 187, kStatueRows),
 
     // ---- World: parallax and decor (Assets/Sprites/Maps/) -------------------
-    // Layers hang at y = -3240 (the highest view a level allows) and reach
-    // the bottom of the world at 1080: 4320 tall. Each layer's x is d / f for
+    // Layers hang at kLayerTop (-3240, the highest view a level allows after
+    // the hub) and reach the bottom of the world at the screen's height:
+    // 4320 tall. Each layer's x is d / f for
     // a view left edge d, so over a level of length L it must cover
     // (L - 1920)(1 - 1/f) + 1920. The longest level is four patterns and the
     // end: 4638 + 4584 + 4638 + 4563 - 70 + 3915 = 22268, so layer 1
@@ -224,18 +232,18 @@ const AssetEntry kAssets[] = {
     // texture. Instead the layers tile horizontally: the game sets the
     // textures repeated and draws each with a texture rectangle as wide as
     // it needs (the widths below are one tile).
-    Backdrop("Assets/Sprites/Maps/Background/Background.png", 256, 4320,
+    Backdrop("Assets/Sprites/Maps/Background/Background.png", 256, kLayerHeight,
           "the sky: a vertical gradient, so a 256 px tile repeats seamlessly; (L - 1920)(1 - 1/1.005) + 1920 = "
           "2021 px wide are needed at most", true),
     Backdrop("Assets/Sprites/Maps/Background/Sun.png", 1600, 3720,
-          "the sun, not tiled: hung at y -3240 like the sky, its disc low over the sea near y 240 (3480 down "
+          "the sun, not tiled: hung at kLayerTop like the sky, its disc low over the sea near y 240 (3480 down "
           "the picture); 1600 wide puts it right of the screen's middle, and at f = 1.005 it drifts only ~100 px "
           "over the longest level"),
-    Backdrop("Assets/Sprites/Maps/Layer5.png", 1920, 4320, "far haze and clouds; one 1920 tile, repeated", true),
-    Backdrop("Assets/Sprites/Maps/Layer4.png", 1920, 4320, "far sea stacks; one 1920 tile, repeated (needs 2889 px)", true),
-    Backdrop("Assets/Sprites/Maps/Layer3.png", 1920, 4320, "cliffs; one 1920 tile, repeated (needs 3770 px)", true),
-    Backdrop("Assets/Sprites/Maps/Layer2.png", 1920, 4320, "wrecks; one 1920 tile, repeated (needs 4574 px)", true),
-    Backdrop("Assets/Sprites/Maps/Layer1.png", 1920, 4320, "near rocks; one 1920 tile, repeated (needs 5311 px)", true),
+    Backdrop("Assets/Sprites/Maps/Layer5.png", kScreenWidth, kLayerHeight, "far haze and clouds; one 1920 tile, repeated", true),
+    Backdrop("Assets/Sprites/Maps/Layer4.png", kScreenWidth, kLayerHeight, "far sea stacks; one 1920 tile, repeated (needs 2889 px)", true),
+    Backdrop("Assets/Sprites/Maps/Layer3.png", kScreenWidth, kLayerHeight, "cliffs; one 1920 tile, repeated (needs 3770 px)", true),
+    Backdrop("Assets/Sprites/Maps/Layer2.png", kScreenWidth, kLayerHeight, "wrecks; one 1920 tile, repeated (needs 4574 px)", true),
+    Backdrop("Assets/Sprites/Maps/Layer1.png", kScreenWidth, kLayerHeight, "near rocks; one 1920 tile, repeated (needs 5311 px)", true),
     Sheet("Assets/Sprites/Maps/FirstPlan/SpritesheetBouf.png", 584, 328, kGrid<1, 18>),
     Sheet("Assets/Sprites/Maps/SecondPlan/Boat.png", 474, 308, kGrid<1, 5>),
     Sheet("Assets/Sprites/Maps/SecondPlan/BlueParrot.png", 153, 153, kGrid<1, 10>),

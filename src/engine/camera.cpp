@@ -65,7 +65,7 @@ void ClampX(Camera& camera, sf::Vector2f target, sf::RenderTarget& window, bool&
     }
 }
 
-// Nothing below y = 1080 and nothing above the map's top.
+// Nothing below the world's bottom and nothing above the map's top.
 void ClampY(Camera& camera, sf::Vector2f target, sf::RenderTarget& window, bool& applied)
 {
     if (target.y >= kHalfHeight && camera.view.getCenter().y >= kHalfHeight) {

@@ -1,6 +1,7 @@
 #pragma once
-// One 1920 x 1080 view that trails the player and never shows anything left
-// of x = 0, right of the map, below y = 1080 or above the map's top.
+// One view the size of the screen that trails the player and never shows
+// anything left of x = 0, right of the map, below the world's bottom (the
+// screen's height) or above the map's top.
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/View.hpp>
 

@@ -1,6 +1,7 @@
 #include "hub/hub.hpp"
 
 #include "app/game.hpp"
+#include "engine/layout_table.hpp"
 
 void InitHub(Hub& hub)
 {
@@ -22,7 +23,7 @@ void LeaveHub(Game& game)
     ResetLevel(game.level);
     BuildLevel(game.level, game);
     ResetCamera(game.camera);
-    SetCameraBounds(game.camera, game.level.cursorX, -3240);
+    SetCameraBounds(game.camera, game.level.cursorX, kLayerTop);
     game.player.hitbox.setPosition(50.f, 400.f);
     game.hub.inHub = 0;
 }

@@ -27,7 +27,7 @@ struct Level {
     int returnToHub = 0;   // the tutorial's door leads to the hub
     int rollBiome = 0;
     int biome = 0;         // 1 = biome 1 (fort), 0 = biome 2 (wreck)
-    sf::RectangleShape fadeRect;  // 1920 x 1080 black, centred on the view
+    sf::RectangleShape fadeRect;  // the screen's size, black, centred on the view
     int debugHitboxes = 0;        // TIDEWRACK_DEBUG_HITBOXES=1: outline every hitbox
     int pendingSwitch = LEVEL_SWITCH_NONE;
     std::vector<Obstacle> obstacles;

@@ -59,8 +59,12 @@ TEST(MenuWalk, EscapeInTheMenuClosesTheWindow)
     REQUIRE_DISPLAY();
     const auto folder = TestFolder();
     std::ofstream(folder / "escape.script") << "2 key Escape down\n";
-    const GameRun run = RunGame({"--script", (folder / "escape.script").string(), "--frames", "600"}, folder);
+    const GameRun run = RunGame({"--script", (folder / "escape.script").string(), "--frames", "600", "--report",
+                                 (folder / "report.json").string()},
+                                folder);
     EXPECT_EQ(run.status, 0) << run.err;
+    // Closing only marks the window: the frame of the key still runs.
+    EXPECT_EQ(ReportNumber(ReadWhole(folder / "report.json"), "frames"), 3.0) << "Escape closed the game";
 }
 
 TEST(MenuWalk, MiddleButtonInTheGameReturnsToTheMenu)

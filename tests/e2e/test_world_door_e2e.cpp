@@ -1,6 +1,5 @@
 #include "e2e_support.hpp"
 
-#include <sstream>
 
 namespace {
 
@@ -27,20 +26,6 @@ int DifferingSamples(const sf::Image& a, const sf::Image& b)
     return differing;
 }
 
-// The last position the game printed for the player (x of "x y" lines).
-double LastPrintedX(const std::string& out)
-{
-    std::istringstream lines(out);
-    std::string line;
-    double last = 1e9;
-    while (std::getline(lines, line)) {
-        double x = 0.0, y = 0.0;
-        if (std::sscanf(line.c_str(), "%lf %lf", &x, &y) == 2)
-            last = x;
-    }
-    return last;
-}
-
 // A level's door: the screen fades to black over two seconds, the next
 // level is built behind the black, and play goes on lit at its start.
 TEST(WorldDoorE2E, DoorFadesToBlackAndOpensTheNextLevel)
@@ -48,7 +33,7 @@ TEST(WorldDoorE2E, DoorFadesToBlackAndOpensTheNextLevel)
     REQUIRE_DISPLAY();
     const auto folder = TestFolder();
     const GameRun run = RunGame({"--seed", "1", "--script", ScriptPath("world_door.script"), "--frames", "2502",
-                                 "--draw-every", "100"},
+                                 "--draw-every", "100", "--report", (folder / "report.json").string()},
                                 folder);
     ASSERT_EQ(run.status, 0) << run.err;
 
@@ -65,7 +50,10 @@ TEST(WorldDoorE2E, DoorFadesToBlackAndOpensTheNextLevel)
     const sf::Image next = LoadScreenshot(folder / "door_next_level.png");
     EXPECT_GT(DifferingSamples(before, next), 1500) << "the next level looks like the one left";
     // The player starts the next level at its left end, far from the door.
-    EXPECT_LT(LastPrintedX(run.out), 1000.0);
+    const std::string report = ReadWhole(folder / "report.json");
+    EXPECT_EQ(ReportText(report, "scene"), "level");
+    EXPECT_EQ(ReportNumber(report, "levelNumber"), 2.0) << "the door built the second level";
+    EXPECT_LT(ReportNumber(report, "x"), 1000.0);
 }
 
 }  // namespace
