@@ -108,3 +108,31 @@ TEST_F(CameraTest, FollowsUpwardsButNeverAboveTheTopOrBelowTheGround)
 }
 
 }  // namespace
+
+namespace {
+
+// Rising, the view trails below the player by up to 36 px; standing still
+// it catches up by 5 % a frame.
+TEST_F(CameraTest, TrailsBelowARisingPlayerWithinItsLimit)
+{
+    float y = 400.f;
+    PutPlayer(500.f, y);
+    Update();
+    ASSERT_EQ(camera.followY, 1);
+    for (int i = 0; i < 20; i++) {
+        y -= 10.f;
+        PutPlayer(500.f, y);
+        Update();
+        EXPECT_GE(camera.lagY, -36.f);
+    }
+    EXPECT_EQ(camera.lagY, -36.f);
+    EXPECT_EQ(Centre().y, y + 36.f) << "the view lags below";
+    Update();
+    EXPECT_FLOAT_EQ(camera.lagY, -36.f * 0.95f);
+    for (int i = 0; i < 200 && camera.lagY != 0.f; i++)
+        Update();
+    EXPECT_EQ(camera.lagY, 0.f);
+    EXPECT_EQ(Centre().y, y);
+}
+
+}  // namespace

@@ -139,3 +139,21 @@ TEST(EnemyPush, SidesComeFromTheLeftAndTopEdgesAndTheResultIsTheAxis)
 }
 
 }  // namespace
+
+namespace {
+
+// The player's centre is taken 10 px up and left of its true centre (a
+// 20 px inset) while the sums use the full size: a body hanging past an
+// obstacle's lower right corner ties and goes under it, where its true
+// centre would have pushed it out sideways.
+TEST(PlayerPush, TheCentreInsetDecidesACloseCorner)
+{
+    Player player;
+    player.hitbox = Body(1120, 596, 87, 162);
+    player.slamming = 0;
+    ResolvePlayerAgainstObstacle({1000, 500, 200, 200}, player);
+    EXPECT_EQ(player.hitbox.getPosition(), sf::Vector2f(1120, 700));
+    EXPECT_EQ(player.onGround, 1) << "a bump from below counts as ground";
+}
+
+}  // namespace

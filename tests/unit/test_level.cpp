@@ -2,6 +2,7 @@
 #include "world/level.hpp"
 
 #include <gtest/gtest.h>
+#include <algorithm>
 #include <cstdlib>
 #include <memory>
 #include <vector>
@@ -180,3 +181,102 @@ TEST_F(LevelTest, TutorialAndArenaStandAtTheOrigin)
 }
 
 }  // namespace
+
+namespace {
+
+struct PlacedPattern {
+    float x;
+    int entry, exit;
+};
+
+// The real patterns of a built level, in order, read back from their
+// backgrounds (an empty slot leaves none); the end pattern comes last with
+// its floor's start as x and height 0 at both ends.
+std::vector<PlacedPattern> PlacedPatterns(const Level& level)
+{
+    std::vector<PlacedPattern> placed;
+    for (const Obstacle& element : level.obstacles) {
+        if (element.type == OBS_BACKGROUND_END) {
+            placed.push_back({element.position.x + kEndPatternOverlap, 0, 0});
+            continue;
+        }
+        for (const Pattern& pattern : AllPatterns())
+            if (pattern.id <= 6 && pattern.backgroundType == element.type)
+                placed.push_back({element.position.x, pattern.entryHeight, pattern.exitHeight});
+    }
+    return placed;
+}
+
+}  // namespace
+
+// Wherever a pattern starts higher or lower than the last real one ended
+// (an empty slot of biome 1 carries the height over it), step walls fill
+// the rise at the boundary, one per step of height.
+TEST_F(LevelTest, StepWallsStandAtEveryBoundaryFromTheLastRealExit)
+{
+    int levelsWithAGap = 0;
+    for (unsigned seed = 1; seed <= 80; ++seed) {
+        std::srand(seed);
+        ResetLevel(level);
+        level.rollBiome = 1;
+        testing::internal::CaptureStdout();
+        BuildLevel(level, *game);
+        testing::internal::GetCapturedStdout();
+        const std::vector<PlacedPattern> placed = PlacedPatterns(level);
+        levelsWithAGap += placed.size() < 5;
+        std::vector<sf::Vector2f> expected;
+        for (std::size_t i = 1; i < placed.size(); ++i) {
+            const int a = placed[i - 1].exit, b = placed[i].entry;
+            for (int h = std::min(a, b) + 1; h <= std::max(a, b); ++h)
+                expected.push_back({placed[i].x - 12.f, 719.f - 249.f * static_cast<float>(h)});
+        }
+        std::vector<sf::Vector2f> walls;
+        for (const Obstacle* wall : OfType(OBS_WALL))
+            if (wall->hitbox.width == 0.f)
+                walls.push_back(wall->position);
+        const auto byPlace = [](sf::Vector2f p, sf::Vector2f q) { return p.x != q.x ? p.x < q.x : p.y < q.y; };
+        std::sort(expected.begin(), expected.end(), byPlace);
+        std::sort(walls.begin(), walls.end(), byPlace);
+        // An empty slot adds the walls of its boundary once more (its entry
+        // height is the last real pattern's): the same picture twice over.
+        walls.erase(std::unique(walls.begin(), walls.end()), walls.end());
+        EXPECT_EQ(walls, expected) << "seed " << seed;
+    }
+    EXPECT_GT(levelsWithAGap, 0) << "biome 1's empty slots should show up among 80 seeds";
+}
+
+// Biome 1 draws from the forts (ids 4..6): its id 7 is an empty slot, and
+// the roll is taken off its first draw only, which may so name pattern 3, a
+// wreck, but never the other wrecks. Biome 2's four draws are all real.
+TEST_F(LevelTest, BiomeOneDrawsFortsWithEmptySlotsAndMayOpenOnPatternThree)
+{
+    int fortLevels = 0, openedOnThree = 0, withGap = 0;
+    for (unsigned seed = 1; seed <= 200; ++seed) {
+        std::srand(seed);
+        ResetLevel(level);
+        level.rollBiome = 1;
+        testing::internal::CaptureStdout();
+        BuildLevel(level, *game);
+        testing::internal::GetCapturedStdout();
+        std::vector<int> types;
+        for (const Obstacle& element : level.obstacles)
+            if (IsPatternBackground(element.type))
+                types.push_back(element.type);
+        if (level.biome == 0) {
+            EXPECT_EQ(types.size(), 4u) << "seed " << seed;
+            continue;
+        }
+        ++fortLevels;
+        ASSERT_LE(types.size(), 4u);
+        withGap += types.size() < 4;
+        for (std::size_t i = 0; i < types.size(); ++i) {
+            const bool fort = types[i] >= OBS_BACKGROUND_5;
+            const bool secondIsThree = i == 1 && types[i] == OBS_BACKGROUND_4;
+            EXPECT_TRUE(fort || secondIsThree) << "seed " << seed << " slot " << i;
+            openedOnThree += secondIsThree;
+        }
+    }
+    EXPECT_GT(fortLevels, 50);
+    EXPECT_GT(withGap, 0);
+    EXPECT_GT(openedOnThree, 0);
+}

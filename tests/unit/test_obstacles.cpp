@@ -247,3 +247,93 @@ TEST_F(ObstacleTest, TheMapsEndsHoldThePlayerWhereTheCameraStops)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ObstacleTest, ASlamFallsThroughPlatformsButNotWalls)
+{
+    AddBox(OBS_LEDGE, {1000.f, 500.f, 300.f, 20.f});
+    player.slamming = 1;
+    player.velocityY = 300.f;
+    Place(1100.f, 500.f - Height() + 10.f);
+    Update();
+    EXPECT_EQ(At().y, 500.f - Height() + 10.f) << "the platform lets the slam through";
+    EXPECT_EQ(player.onGround, 0);
+    AddBox(OBS_WALL, {1000.f, 500.f, 300.f, 20.f});
+    Update();
+    EXPECT_EQ(At().y, 500.f - Height()) << "a wall holds it";
+    EXPECT_EQ(player.moveState, STATE_FALL) << "a slam that meets something turns into a dive";
+}
+
+// The sword chest raises the damage and shows the notice; the card chest
+// only names itself. Each gives once.
+TEST_F(ObstacleTest, TheDamageAndCardChestsGiveOnce)
+{
+    level.rewardKind = REWARD_DAMAGE;
+    AddReward(level, *game, {1200.f, 0.f});
+    level.rewardKind = REWARD_CARD;
+    AddReward(level, *game, {3200.f, 0.f});
+    Hold(sf::Keyboard::F);
+    testing::internal::CaptureStdout();
+    Place(1100.f, 598.f);
+    Update();
+    Update();
+    Place(3100.f, 598.f);
+    Update();
+    Update();
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "DAMAGECARD");
+    EXPECT_FLOAT_EQ(player.damageFactor, 1.2f);
+    EXPECT_EQ(player.upgradeFlash, 1);
+    EXPECT_EQ(player.bonusHealth, 0);
+}
+
+// Held M asks for a new level at every element of the walk; one is built,
+// after the walk, whatever the level's length.
+TEST_F(ObstacleTest, DebugRebuildsHappenOnceAFrameAfterTheWalk)
+{
+    level.rollBiome = 1;
+    testing::internal::CaptureStdout();
+    BuildLevel(level, *game);
+    const int built = level.levelNumber;
+    ASSERT_GT(level.obstacleCount, 10);
+    Hold(sf::Keyboard::M);
+    Update();
+    Update();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(level.levelNumber, built + 2) << "one new level a frame";
+    EXPECT_EQ(level.pendingSwitch, LEVEL_SWITCH_NONE);
+    EXPECT_EQ(game->background.decorAnimations.size(), 1u) << "one statue";
+}
+
+// A left dash moves two steps a frame, each longer than half the body:
+// taken in parts, it stops at a wall's side instead of sinking so deep that
+// the push-out would put the body under the wall.
+TEST_F(ObstacleTest, ADashStopsAtAWallFromEitherSide)
+{
+    AddBox(OBS_LEDGE, {0.f, 760.f, 4000.f, 650.f});
+    AddBox(OBS_WALL, {1000.f, 506.f, 231.f, 150.f});
+    for (const bool left : {true, false}) {
+        const float startX = left ? 1231.f + 30.f : 1000.f - 87.f - 30.f;
+        Place(startX, 598.f);
+        player.facing = left ? 1 : 0;
+        player.dashReady = 1;
+        player.moveState = STATE_IDLE;
+        Hold(sf::Keyboard::LShift);
+        for (int frame = 0; frame < 10; ++frame) {
+            UpdatePlayer(kFrame, *game);
+            Update();
+        }
+        Hold(sf::Keyboard::LShift, false);
+        const sf::FloatRect body = player.hitbox.getGlobalBounds();
+        // Flush with the wall's side (the floor line's snap nudges a standing
+        // body a pixel to the right each frame).
+        if (left)
+            EXPECT_NEAR(body.left, 1231.f, 3.f) << "at the wall's right side";
+        else
+            EXPECT_NEAR(body.left + body.width, 1000.f, 3.f) << "at the wall's left side";
+        EXPECT_LT(body.top + body.height, 761.f) << "still standing on the floor, not under the wall";
+        EXPECT_LT(body.top, 506.f + 150.f);
+    }
+}
+
+}  // namespace

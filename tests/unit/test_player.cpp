@@ -354,3 +354,59 @@ TEST_F(PlayerTest, AFrozenPlayerDoesNotMove)
 }
 
 }  // namespace
+
+namespace {
+
+// Slipping off either side of a propeller throws the player clear, away
+// from it; a climb that holds goes up at its speed.
+TEST_F(PlayerTest, AClimbRisesAndThrowsThePlayerOffEitherSide)
+{
+    GiveArms();
+    PlaceShownBottom(500.f);
+    p.climbing = 1;
+    p.climbTime = p.climbDuration;
+    const float x = p.hitbox.getPosition().x;
+    p.climbMinX = x - 100.f;
+    p.climbMaxX = x + 200.f;
+    StepPlayerMovement(*game, kFrame);
+    EXPECT_FLOAT_EQ(p.velocityY, -650.f);
+    EXPECT_LT(p.climbTime, p.climbDuration);
+    EXPECT_EQ(p.knockbackX, 0.f);
+
+    p.climbMinX = x + 200.f;  // the propeller is now right of the body
+    p.climbMaxX = x + 500.f;
+    StepPlayerMovement(*game, kFrame);
+    EXPECT_LE(p.climbTime, 0.f) << "the climb ends";
+    EXPECT_LT(p.knockbackX, 0.f) << "thrown to the left, away from it";
+    EXPECT_GT(p.knockbackY, 0.f) << "and up";
+
+    p.knockbackX = p.knockbackY = 0.f;
+    p.climbTime = p.climbDuration;
+    p.climbMinX = x - 600.f;  // now left of the body
+    p.climbMaxX = x - 300.f;
+    StepPlayerMovement(*game, kFrame);
+    EXPECT_LE(p.climbTime, 0.f) << "the climb ends";
+    EXPECT_GT(p.knockbackX, 0.f) << "thrown to the right";
+}
+
+// The damage-upgrade notice fades out in under two seconds, then waits at
+// full strength for the next time.
+TEST_F(PlayerTest, TheUpgradeNoticeFadesAndRearms)
+{
+    p.upgradeFlash = 1;
+    for (int frame = 0; frame < 60; ++frame)
+        StepUpgradeFlash(*game, kFrame);
+    EXPECT_NEAR(p.upgradeAlpha, 255.f - 140.f, 1.f);
+    EXPECT_NEAR(p.upgradeSprite.getColor().a, 255 - 140 + 2, 3);
+    EXPECT_EQ(p.upgradeFlash, 1);
+    for (int frame = 0; frame < 60; ++frame)
+        StepUpgradeFlash(*game, kFrame);
+    EXPECT_EQ(p.upgradeFlash, 0);
+    EXPECT_EQ(p.upgradeAlpha, 255.f);
+    EXPECT_EQ(p.upgradeFlashTimer, 3.f);
+    const float alpha = p.upgradeAlpha;
+    StepUpgradeFlash(*game, kFrame);  // nothing more until the next flash
+    EXPECT_EQ(p.upgradeAlpha, alpha);
+}
+
+}  // namespace
