@@ -32,12 +32,12 @@ Scene CurrentScene(const Game& game)
         return SCENE_DEATH_SCREEN;
     if (game.hub.inHub == 1)
         return SCENE_HUB;
-    if (game.level.returnToHub == 1)
-        return SCENE_TUTORIAL;
+    if (game.hud.bossFight == 1)
+        return SCENE_ARENA;  // even reached from the tutorial by the debug key
     if (game.player.frozen == 1)
         return SCENE_DOOR_TRANSITION;
-    if (game.hud.bossFight == 1)
-        return SCENE_ARENA;
+    if (game.level.returnToHub == 1)
+        return SCENE_TUTORIAL;
     return SCENE_LEVEL;
 }
 

@@ -6,6 +6,7 @@
 
 #include <SFML/Graphics/Texture.hpp>
 #include <chrono>
+#include <cstdlib>
 #include <ctime>
 #include <algorithm>
 #include <iostream>
@@ -116,6 +117,8 @@ int RunGame(const RunOptions& options, const std::filesystem::path& executable)
         return 1;
     }
     main->fixedDt = options.fixedDt;
+    if (const char* strict = std::getenv("TIDEWRACK_STRICT_MANIFEST"); strict && std::string(strict) == "1")
+        main->assets.strictManifest = true;
     InitMain(*main, options.seed.value_or(static_cast<unsigned>(std::time(nullptr))));
     if (options.fixedDt > 0.f)
         main->window.setFramerateLimit(0);  // simulated time: no need to wait for the clock

@@ -80,7 +80,10 @@ inline std::string ScriptPath(const std::string& name)
 inline GameRun RunGame(const std::vector<std::string>& args, const std::filesystem::path& folder,
                        const std::string& binary = TIDEWRACK_BINARY)
 {
-    std::string command = "cd " + ShellQuote(folder.string()) + " && " + ShellQuote(binary) + " --fixed-dt 0.0166667";
+    // A file the asset manifest does not list stops the game: a typo in
+    // the code fails the test instead of showing nothing.
+    std::string command = "cd " + ShellQuote(folder.string()) + " && TIDEWRACK_STRICT_MANIFEST=1 "
+                        + ShellQuote(binary) + " --fixed-dt 0.0166667";
     for (const std::string& arg : args)
         command += " " + ShellQuote(arg);
     const auto out = folder / "stdout.txt";
