@@ -38,12 +38,32 @@ inline std::string ReadWhole(const std::filesystem::path& path)
     return text.str();
 }
 
+// The folder of one test's screenshots and logs. The process number keeps
+// runs apart that share the machine (two checkouts testing at once).
+inline std::filesystem::path FolderOf(const ::testing::TestInfo& info)
+{
+    return std::filesystem::temp_directory_path() / "tidewrack-e2e"
+         / (std::string(info.test_suite_name()) + "." + info.name() + "-" + std::to_string(::getpid()));
+}
+
+// A test's folder is kept when it failed, for a look, and removed when it passed.
+class RemovePassedTestFolders : public ::testing::EmptyTestEventListener {
+    void OnTestEnd(const ::testing::TestInfo& info) override
+    {
+        std::error_code ignored;
+        if (info.result() && info.result()->Passed())
+            std::filesystem::remove_all(FolderOf(info), ignored);
+    }
+};
+inline const bool kRemovingPassedTestFolders = [] {
+    ::testing::UnitTest::GetInstance()->listeners().Append(new RemovePassedTestFolders);
+    return true;
+}();
+
 // A fresh folder for one test's screenshots and logs.
 inline std::filesystem::path TestFolder()
 {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::filesystem::path folder = std::filesystem::temp_directory_path() / "tidewrack-e2e"
-                                 / (std::string(info->test_suite_name()) + "." + info->name());
+    const std::filesystem::path folder = FolderOf(*::testing::UnitTest::GetInstance()->current_test_info());
     std::filesystem::remove_all(folder);
     std::filesystem::create_directories(folder);
     return folder;

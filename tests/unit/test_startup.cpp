@@ -3,6 +3,7 @@
 
 #include <SFML/Graphics/Image.hpp>
 #include <filesystem>
+#include <unistd.h>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <stdexcept>
@@ -73,7 +74,7 @@ TEST(PictureLoading, PixelsMatchTheFileExactly)
 // A damaged file is named once and shows nothing; the game goes on.
 TEST(PictureLoading, ABrokenFileIsNamedOnceAndShowsNothing)
 {
-    const auto root = std::filesystem::temp_directory_path() / "tidewrack-broken-pictures";
+    const auto root = std::filesystem::temp_directory_path() / ("tidewrack-broken-pictures-" + std::to_string(::getpid()));
     const std::string text = "Assets/Sprites/Menu/Wallpaper.png";
     const std::string cut = "Assets/Sprites/Menu/Pannel.png";
     std::filesystem::create_directories(root / "Assets/Sprites/Menu");
