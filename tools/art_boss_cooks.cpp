@@ -43,9 +43,9 @@ CookPose StandPose()
     p.handFront = {r.shoulderFront.x + 14, r.shoulderFront.y + 24};
     p.handBack = {r.shoulderBack.x - 6, r.shoulderBack.y + 26};
     p.cleaverDeg = 100.f;
-    p.qHandFront = {r.seat.x + 12, r.seat.y - 16};
+    p.qHandFront = {r.seat.x + 14, r.seat.y - 9};
     p.qHandBack = {r.seat.x - 10, r.seat.y - 6};
-    p.qHoldDeg = -70.f;
+    p.qHoldDeg = -55.f;
     return p;
 }
 
@@ -363,7 +363,7 @@ Small SmallOf(Point seat)
 {
     Small s;
     s.torso = {seat.x + 1, seat.y - 7};
-    s.head = {seat.x + 3, seat.y - 19};
+    s.head = {seat.x + 3, seat.y - 20};
     s.shoulderFront = {seat.x + 4, seat.y - 12};
     s.shoulderBack = {seat.x - 2, seat.y - 12};
     return s;
@@ -381,11 +381,11 @@ void SmallBody(Canvas& c, const CookPose& p, const Small& s)
     const std::array<Point, 3> ear{{{h.x - 3, h.y - 1}, {h.x - 11, h.y - 5}, {h.x - 4, h.y + 3}}};
     InkedPolygon(c, ear, kGoblinSkin.mid);
     c.Line(h.x - 4, h.y, h.x - 8, h.y - 3, kGoblinSkin.dark);
-    Ball(c, h.x, h.y, 6, 6, kGoblinSkin);
-    const std::array<Point, 3> nose{{{h.x + 4, h.y - 2}, {h.x + 12, h.y + 2}, {h.x + 4, h.y + 3}}};
+    Ball(c, h.x, h.y, 7, 7, kGoblinSkin);
+    const std::array<Point, 3> nose{{{h.x + 5, h.y - 2}, {h.x + 14, h.y + 2}, {h.x + 5, h.y + 3}}};
     InkedPolygon(c, nose, kGoblinSkin.mid);
-    c.Line(h.x + 5, h.y + 2, h.x + 10, h.y + 2, kGoblinSkin.dark);
-    Eye(c, {h.x + 2, h.y - 2}, p.qEyes, false);
+    c.Line(h.x + 6, h.y + 2, h.x + 12, h.y + 2, kGoblinSkin.dark);
+    Eye(c, {h.x + 3, h.y - 2}, p.qEyes, false);
     // A thin curled moustache and the mouth under it.
     c.Line(h.x + 2, h.y + 4, h.x + 7, h.y + 4, pal::Wood0);
     c.Set(h.x + 1, h.y + 3, pal::Wood0);
@@ -404,7 +404,7 @@ void SmallBody(Canvas& c, const CookPose& p, const Small& s)
         break;
     }
     if (p.qHat)
-        Hat(c, {h.x + p.qHatShift.x, h.y - 6 + p.qHatShift.y}, p.qHatDeg, false);
+        Hat(c, {h.x + p.qHatShift.x, h.y - 7 + p.qHatShift.y}, p.qHatDeg, false);
 }
 
 void SmallLegs(Canvas& c, Point seat)
