@@ -40,9 +40,9 @@ CookPose StandPose()
 {
     const Rig& r = Rest();
     CookPose p;
-    p.handFront = {r.shoulderFront.x + 14, r.shoulderFront.y + 24};
+    p.handFront = {r.shoulderFront.x + 16, r.shoulderFront.y + 19};
     p.handBack = {r.shoulderBack.x - 6, r.shoulderBack.y + 26};
-    p.cleaverDeg = 100.f;
+    p.cleaverDeg = 55.f;
     p.qHandFront = {r.seat.x + 14, r.seat.y - 9};
     p.qHandBack = {r.seat.x - 10, r.seat.y - 6};
     p.qHoldDeg = -55.f;

@@ -73,7 +73,7 @@ CookPose Walk(int f)
     p.headDy = Round(amount * std::sin(w * 2.f - 1.f));
     p.handFront = Add(p.handFront, {Round(-5.f * amount * std::cos(w)), Round(-amount * std::sin(w))});
     p.handBack = Add(p.handBack, {Round(5.f * amount * std::cos(w)), 0});
-    p.cleaverDeg = 100.f + 12.f * amount * std::cos(w);
+    p.cleaverDeg = 55.f + 10.f * amount * std::cos(w);
     p.qShift = {0, Round(1.5f * std::sin(w * 2.f - 1.5f))};
     p.qHoldDeg = -70.f + 18.f * std::sin(w);
     p.qHatDeg = 6.f * std::sin(w - 1.f);
@@ -133,7 +133,7 @@ CookPose Melee(int f)
     if (f < 9) {  // raise the cleaver overhead
         const float t = Ease(f / 8.f);
         p.handFront = Lerp(p.handFront, overhead, t);
-        p.cleaverDeg = 100.f + (-120.f - 100.f) * t;
+        p.cleaverDeg = 55.f + (-120.f - 55.f) * t;
         p.lean = Round(-3.f * t);
         p.qMouth = Mouth::Open;
     } else if (f < blow - 6) {  // menace: hold it up, trembling
@@ -207,7 +207,7 @@ CookPose MeleeHold(int f)
     } else {
         const float t = Ease((f - 2) / 5.f);
         p.handFront = Lerp(up, StandPose().handFront, t);
-        p.cleaverDeg = -45.f + 145.f * t;
+        p.cleaverDeg = -45.f + 100.f * t;
         p.lean = -1 + Round(t);
         p.footFront = {Round(5.f * (1.f - t)), 0};
     }
@@ -231,7 +231,7 @@ CookPose Jump(int f)
         p.squash = Round(5.f * t);
         p.body.y = Round(5.f * t);
         p.handFront = Lerp(p.handFront, Front(-6, 22), t);
-        p.cleaverDeg = 100.f + 40.f * t;
+        p.cleaverDeg = 55.f + 60.f * t;
         p.footFront = {Round(2.f * t), 0};
         p.footBack = {-Round(2.f * t), 0};
         if (f == spring - 1)
@@ -347,7 +347,7 @@ CookPose GetUp(int f)
     p.squash = kSquash[f];
     p.body.y = f == 2 ? -1 : kSquash[f];
     p.handFront = f == 0 ? Front(14, 28) : Lerp(Front(14, 28), StandPose().handFront, f / 2.f);
-    p.cleaverDeg = 40.f + 30.f * f;
+    p.cleaverDeg = 40.f + 7.f * f;
     p.footBack = {-6 + 3 * f, 0};
     p.footFront = {6 - 3 * f, 0};
     p.eyes = f == 0 ? Eyes::Squint : Eyes::Angry;
@@ -429,7 +429,8 @@ CookPose Cauldron(int f)
         p.mouth = Mouth::Open;
     } else {  // let go: follow through, then straighten
         p.pot = PotAt::Gone;
-        const float t = Ease((f - release) / static_cast<float>(31 - release));
+        const int last = BossRowOf(BOSS_ROW_CAULDRON_RIGHT).strip.frames - 1;
+        const float t = Ease((f - release) / static_cast<float>(last - release));
         p.handFront = Lerp(Add(letGo, {14, -8}), Front(6, 18), t);
         p.handBack = Lerp(Add(letGo, {-2, -14}), StandPose().handBack, t);
         p.lean = 5 - Round(5.f * t);
