@@ -446,7 +446,7 @@ void SmallHeld(Canvas& c, const CookPose& p, Point hand)
         break;
     }
     case QuilletHold::Food:
-        DrawFood(c, p.qFood, hand.x, hand.y - 8, 0.f);
+        DrawFood(c, p.qFood, hand.x, hand.y - 8);
         break;
     case QuilletHold::Carrot: {
         const Point tip = Rotate(hand.x + 1.f, hand.y - 30.f, static_cast<float>(hand.x),

@@ -82,8 +82,9 @@ Point Rotate(float x, float y, float cx, float cy, float degrees);
 
 // ---- Props shared by the cooks and the attack pictures -----------------------------------
 // The cauldron: a round-bottomed iron pot, mouth up at angle 0, turned
-// clockwise by degrees. Its mouth's interior is drawn; withFront false
-// leaves off the lip in front of the mouth (so something can sit in it).
+// clockwise by degrees; soup shows in its mouth. Something sitting in the
+// upright pot is drawn after it, clipped by HiddenByPot, and the lip in
+// front of the mouth over it (DrawCauldronLip).
 inline constexpr int kPotRadius = 24;
 // The thrown cauldron's cell: the floor's row in it (the game puts it on the
 // ground line) and the pot's centre, over the middle of its hitbox.
@@ -100,8 +101,8 @@ void DrawCauldron(Canvas& c, int cx, int cy, float degrees, bool soup);
 void DrawCauldronLip(Canvas& c, int cx, int cy);
 // Whether (x, y) is hidden by the upright pot's body in front of its mouth.
 bool HiddenByPot(int cx, int cy, int x, int y);
-// A food (kind 0..3) centred at (cx, cy), turned by degrees.
-void DrawFood(Canvas& c, int kind, int cx, int cy, float degrees);
+// A food (kind 0..3) centred at (cx, cy); the game turns it in flight.
+void DrawFood(Canvas& c, int kind, int cx, int cy);
 inline constexpr int kFoodSize = 32;  // the food pictures' canvas, the manifest's
 // A carrot from its tip to its top, width at the top; leaves beyond the top.
 // spin shifts its grooves along it (a turning carrot).
@@ -117,7 +118,7 @@ enum class Mouth { Shut, Grin, Open, Roar, Chew, Oh };
 enum class GorshHold { None, Cleaver, Chili };
 enum class QuilletHold { None, Ladle, Food, Carrot, Match, Chili };
 enum class PotAt { Back, Held, Gone };
-enum class QuilletAt { InPot, Shoulders, Tumbling, Gone };
+enum class QuilletAt { InPot, Shoulders, Tumbling };
 
 // One frame of the two cooks, facing right. Offsets are cell pixels; hands
 // and held things are absolute cell positions.

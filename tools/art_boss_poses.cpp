@@ -356,6 +356,66 @@ CookPose GetUp(int f)
 }
 
 // ---- The cauldron throw ------------------------------------------------------------------------------------------------
+// Where the pot goes: off the back, round to the front, back for the
+// swing, and down along the floor to where the game sends it off.
+void SwingPot(CookPose& p, int f, int release)
+{
+    const Rig& r = Rest();
+    const Point potRest = r.pot;
+    const Point low{r.pot.x - 4, r.pot.y + 16};
+    const Point front{r.belly.x + 26, r.belly.y - 4};
+    const Point wound{r.pot.x - 10, r.pot.y + 18};
+    const Point letGo = CauldronLetGo();
+    Point pot;
+    if (f < 15) {
+        pot = Lerp(Add(potRest, {0, -4}), low, Ease((f - 11) / 3.f));
+        p.lean = -2;
+    } else if (f < 21) {
+        const float t = Ease((f - 14) / 6.f);
+        pot = Lerp(low, front, t);
+        p.potInFront = t > 0.3f;
+        p.lean = Round(-2.f + 4.f * t);
+        p.potDeg = 20.f * t;
+    } else if (f < release - 2) {
+        const float t = Ease((f - 21) / static_cast<float>(release - 24));
+        pot = Lerp(front, wound, t);
+        p.potInFront = t < 0.5f;
+        p.lean = 2 - Round(6.f * t);
+        p.footFront = {0, -Round(4.f * t)};
+        p.potDeg = 20.f - 40.f * t;
+        p.mouth = Mouth::Shut;
+        p.eyes = Eyes::Squint;
+    } else if (f < release) {
+        const float t = (f - (release - 3)) / 2.f;
+        pot = Lerp(Add(wound, {30, 8}), letGo, t);
+        p.potInFront = true;
+        p.lean = 2 + Round(3.f * t);
+        p.footFront = {Round(4.f * t), 0};
+        p.potDeg = 40.f * t;
+        p.mouth = Mouth::Open;
+    }
+    p.potCentre = pot;
+    p.handFront = Add(pot, {kPotRadius - 2, -2});
+    p.handBack = Add(pot, {-kPotRadius + 4, -8});
+}
+
+// Let go: the arms follow it, then the big one straightens.
+void FollowThrough(CookPose& p, int f, int release)
+{
+    const Rig& r = Rest();
+    const Point letGo = CauldronLetGo();
+    p.pot = PotAt::Gone;
+    const int last = BossRowOf(BOSS_ROW_CAULDRON_RIGHT).strip.frames - 1;
+    const float t = Ease((f - release) / static_cast<float>(last - release));
+    p.handFront = Lerp(Add(letGo, {14, -8}), Front(6, 18), t);
+    p.handBack = Lerp(Add(letGo, {-2, -14}), StandPose().handBack, t);
+    p.lean = 5 - Round(5.f * t);
+    p.footFront = {4, 0};
+    p.mouth = t < 0.5f ? Mouth::Open : Mouth::Grin;
+    p.qHandFront = Add(r.shoulderSeat, {16, -12});
+    p.qMouth = Mouth::Open;
+}
+
 // Quillet climbs onto the shoulders, Gorsh unhooks the pot, swings it round
 // and bowls it along the floor, letting go as the game sends it off.
 CookPose Cauldron(int f)
@@ -393,66 +453,20 @@ CookPose Cauldron(int f)
         return p;
     }
     p.hold = GorshHold::None;
-    p.pot = PotAt::Held;
-    // Where the pot goes: off the back, round to the front, back for the
-    // swing, and down along the floor.
-    const Point low{r.pot.x - 4, r.pot.y + 16};
-    const Point front{r.belly.x + 26, r.belly.y - 4};
-    const Point wound{r.pot.x - 10, r.pot.y + 18};
-    const Point letGo = CauldronLetGo();
-    Point pot;
-    if (f < 15) {
-        pot = Lerp(Add(potRest, {0, -4}), low, Ease((f - 11) / 3.f));
-        p.lean = -2;
-    } else if (f < 21) {
-        const float t = Ease((f - 14) / 6.f);
-        pot = Lerp(low, front, t);
-        p.potInFront = t > 0.3f;
-        p.lean = Round(-2.f + 4.f * t);
-        p.potDeg = 20.f * t;
-    } else if (f < release - 2) {
-        const float t = Ease((f - 21) / static_cast<float>(release - 24));
-        pot = Lerp(front, wound, t);
-        p.potInFront = t < 0.5f;
-        p.lean = 2 - Round(6.f * t);
-        p.footFront = {0, -Round(4.f * t)};
-        p.potDeg = 20.f - 40.f * t;
-        p.mouth = Mouth::Shut;
-        p.eyes = Eyes::Squint;
-    } else if (f < release) {
-        const float t = (f - (release - 3)) / 2.f;
-        pot = Lerp(Add(wound, {30, 8}), letGo, t);
-        p.potInFront = true;
-        p.lean = 2 + Round(3.f * t);
-        p.footFront = {Round(4.f * t), 0};
-        p.potDeg = 40.f * t;
-        p.mouth = Mouth::Open;
-    } else {  // let go: follow through, then straighten
-        p.pot = PotAt::Gone;
-        const int last = BossRowOf(BOSS_ROW_CAULDRON_RIGHT).strip.frames - 1;
-        const float t = Ease((f - release) / static_cast<float>(last - release));
-        p.handFront = Lerp(Add(letGo, {14, -8}), Front(6, 18), t);
-        p.handBack = Lerp(Add(letGo, {-2, -14}), StandPose().handBack, t);
-        p.lean = 5 - Round(5.f * t);
-        p.footFront = {4, 0};
-        p.mouth = t < 0.5f ? Mouth::Open : Mouth::Grin;
-        p.qHandFront = Add(r.shoulderSeat, {16, -12});
-        p.qMouth = Mouth::Open;
-        return p;
+    if (f < release) {
+        p.pot = PotAt::Held;
+        SwingPot(p, f, release);
+    } else {
+        FollowThrough(p, f, release);
     }
-    p.potCentre = pot;
-    p.handFront = Add(pot, {kPotRadius - 2, -2});
-    p.handBack = Add(pot, {-kPotRadius + 4, -8});
     return p;
 }
 
 // ---- The fire breath -----------------------------------------------------------------------------------------------------
-// A hot pepper from the pot, tossed into Gorsh's mouth; he chews, reddens,
-// steams, draws a breath and lets the fire out as the game lights it.
-CookPose Fire(int f)
+// The pepper: fished out of the pot, tossed, caught and chewed.
+CookPose FirePepper(int f)
 {
     CookPose p = StandPose();
-    const int lit = FrameAt(BOSS_ROW_FIRE_RIGHT, boss_fire::kDelay - boss_fire::kLightAt);  // 34
     if (f < 6) {  // Quillet fishes a pepper out of the pot
         p.qHold = QuilletHold::Chili;
         p.qHoldDeg = -60.f;
@@ -474,12 +488,22 @@ CookPose Fire(int f)
         return p;
     }
     p.qHold = QuilletHold::None;
-    if (f < 16) {  // chewing
-        p.mouth = (f % 2) ? Mouth::Chew : Mouth::Shut;
-        p.eyes = (f % 3 == 0) ? Eyes::Closed : Eyes::Open;
-        p.headDy = (f % 2) ? 1 : 0;
-        return p;
-    }
+    // Chewing.
+    p.mouth = (f % 2) ? Mouth::Chew : Mouth::Shut;
+    p.eyes = (f % 3 == 0) ? Eyes::Closed : Eyes::Open;
+    p.headDy = (f % 2) ? 1 : 0;
+    return p;
+}
+
+// A hot pepper from the pot, tossed into Gorsh's mouth; he chews, reddens,
+// steams, draws a breath and lets the fire out as the game lights it.
+CookPose Fire(int f)
+{
+    CookPose p = StandPose();
+    const int lit = FrameAt(BOSS_ROW_FIRE_RIGHT, boss_fire::kDelay - boss_fire::kLightAt);  // 34
+    if (f < 16)
+        return FirePepper(f);
+    p.qHold = QuilletHold::None;
     if (f < 23) {  // it burns
         p.flush = 1;
         p.eyes = Eyes::Wide;
@@ -662,6 +686,59 @@ CookPose FoodHold(int f)
 }
 
 // ---- Death -------------------------------------------------------------------------------------------------------------------
+// Quillet thrown out backwards; Gorsh totters and sits down hard.
+void DeathDown(CookPose& p, int f)
+{
+    p.hold = GorshHold::None;
+    p.cleaverOnFloor = true;
+    p.quillet = QuilletAt::Tumbling;
+    p.qHatOnFloor = f >= 11;
+    p.qHat = false;
+    // Quillet flies out backwards and lands behind.
+    static constexpr Point kTumble[] = {{-6, -22}, {-14, -24}, {-22, -14}, {-28, 6}, {-31, 34}, {-32, 62}};
+    const int q = std::min(f - 8, 5);
+    p.qShift = kTumble[q];
+    p.qHandFront = Add(Seat(0, 0), Add(kTumble[q], {q % 2 ? 10 : 4, q % 2 ? -10 : 6}));
+    p.qHandBack = Add(Seat(0, 0), Add(kTumble[q], {q % 2 ? -10 : -6, q % 2 ? 4 : -10}));
+    if (f >= 14) {
+        p.qEyes = Eyes::Dead;
+        p.qMouth = Mouth::Open;
+        p.qHandFront = Add(Seat(0, 0), Add(kTumble[5], {10, 4}));
+        p.qHandBack = Add(Seat(0, 0), Add(kTumble[5], {-10, 2}));
+    }
+    if (f < 13) {  // tottering
+        const int k = f - 8;
+        p.lean = -6 + (k % 2) * 2;
+        p.body = {-3, 1};
+        p.handFront = Front(12, (k % 2) ? -20 : -12);
+        p.handBack = Back(-12, (k % 2) ? -12 : -20);
+        p.footFront = {(k % 2) ? 3 : -2, (k % 2) ? -3 : 0};
+        p.hatDeg = -25.f;
+        p.hatShift = {-4, -2};
+        p.eyes = Eyes::Wide;
+        return;
+    }
+    // Down on his backside.
+    static constexpr int kSink[] = {8, 14, 12, 14, 15, 15};
+    const int k = std::min(f - 13, 5);
+    p.sitting = true;
+    p.body = {-2, kSink[k]};
+    p.squash = 3;
+    p.lean = -2 + std::min(f - 13, 8);
+    p.headDy = std::min(f - 13, 6);
+    p.handFront = Front(10 + k, 30 + kSink[k] / 2);
+    p.handBack = Back(-14, 30 + kSink[k] / 2);
+    p.eyes = f >= 15 ? Eyes::Dead : Eyes::Wide;
+    p.mouth = Mouth::Open;
+    p.dust = f < 16 ? 4 - (f - 13) : 0;
+    p.hat = f < 15;
+    p.hatOnFloor = f >= 15;
+    p.hatDeg = -35.f;
+    p.hatShift = {-6, -4};
+    if (f >= 17)
+        p.stars = f;
+}
+
 // Struck, staggering, the small cook thrown out of the pot; the big one sits
 // down hard and slumps, hats on the floor. The last frame stays.
 CookPose Death(int f)
@@ -703,54 +780,7 @@ CookPose Death(int f)
         p.sweat = 2;
         return p;
     }
-    p.hold = GorshHold::None;
-    p.cleaverOnFloor = true;
-    p.quillet = QuilletAt::Tumbling;
-    p.qHatOnFloor = f >= 11;
-    p.qHat = false;
-    // Quillet flies out backwards and lands behind.
-    static constexpr Point kTumble[] = {{-6, -22}, {-14, -24}, {-22, -14}, {-28, 6}, {-31, 34}, {-32, 62}};
-    const int q = std::min(f - 8, 5);
-    p.qShift = kTumble[q];
-    p.qHandFront = Add(Seat(0, 0), Add(kTumble[q], {q % 2 ? 10 : 4, q % 2 ? -10 : 6}));
-    p.qHandBack = Add(Seat(0, 0), Add(kTumble[q], {q % 2 ? -10 : -6, q % 2 ? 4 : -10}));
-    if (f >= 14) {
-        p.qEyes = Eyes::Dead;
-        p.qMouth = Mouth::Open;
-        p.qHandFront = Add(Seat(0, 0), Add(kTumble[5], {10, 4}));
-        p.qHandBack = Add(Seat(0, 0), Add(kTumble[5], {-10, 2}));
-    }
-    if (f < 13) {  // tottering
-        const int k = f - 8;
-        p.lean = -6 + (k % 2) * 2;
-        p.body = {-3, 1};
-        p.handFront = Front(12, (k % 2) ? -20 : -12);
-        p.handBack = Back(-12, (k % 2) ? -12 : -20);
-        p.footFront = {(k % 2) ? 3 : -2, (k % 2) ? -3 : 0};
-        p.hatDeg = -25.f;
-        p.hatShift = {-4, -2};
-        p.eyes = Eyes::Wide;
-        return p;
-    }
-    // Down on his backside.
-    static constexpr int kSink[] = {8, 14, 12, 14, 15, 15};
-    const int k = std::min(f - 13, 5);
-    p.sitting = true;
-    p.body = {-2, kSink[k]};
-    p.squash = 3;
-    p.lean = -2 + std::min(f - 13, 8);
-    p.headDy = std::min(f - 13, 6);
-    p.handFront = Front(10 + k, 30 + kSink[k] / 2);
-    p.handBack = Back(-14, 30 + kSink[k] / 2);
-    p.eyes = f >= 15 ? Eyes::Dead : Eyes::Wide;
-    p.mouth = Mouth::Open;
-    p.dust = f < 16 ? 4 - (f - 13) : 0;
-    p.hat = f < 15;
-    p.hatOnFloor = f >= 15;
-    p.hatDeg = -35.f;
-    p.hatShift = {-6, -4};
-    if (f >= 17)
-        p.stars = f;
+    DeathDown(p, f);
     return p;
 }
 

@@ -344,7 +344,7 @@ void RegisterBossPropArt(PainterRegistry& registry)
     registry.Add(boss_wave::kSheet, PaintWind);
     for (int i = 0; i < boss_food::kCount; ++i)
         registry.Add(boss_food::kPictures[i], [i](Canvas& c, const AssetEntry&) {
-            DrawFood(c, i, c.Width() / 2, c.Height() / 2, 0.f);
+            DrawFood(c, i, c.Width() / 2, c.Height() / 2);
         });
 }
 

@@ -296,7 +296,7 @@ void Cheese(Canvas& c, int cx, int cy)
 
 }  // namespace
 
-void DrawFood(Canvas& c, int kind, int cx, int cy, float)
+void DrawFood(Canvas& c, int kind, int cx, int cy)
 {
     switch (kind) {
     case 0: Fish(c, cx, cy); break;

@@ -143,8 +143,8 @@ void Spoils(Canvas& c, Point pot)
 {
     DrawCauldron(c, pot.x, pot.y, 180.f, false);
     DrawCarrot(c, {pot.x - 58, pot.y + 22}, {pot.x - 34, pot.y + 10}, 9, 0, 0);
-    DrawFood(c, 0, pot.x + 50, pot.y + 16, 0.f);
-    DrawFood(c, 1, pot.x - 70, pot.y + 4, 0.f);
+    DrawFood(c, 0, pot.x + 50, pot.y + 16);
+    DrawFood(c, 1, pot.x - 70, pot.y + 4);
     for (int i = 0; i < 6; ++i) {  // coins glinting around
         const Point coin{pot.x - 80 + i * 32, pot.y + 20 + (i % 2) * 4};
         Ball(c, coin.x, coin.y, 3, 3, {pal::Lantern0, pal::Lantern0, pal::Lantern1});
