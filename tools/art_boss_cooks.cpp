@@ -652,8 +652,6 @@ void DrawCooks(Canvas& c, const CookPose& p)
         PotAndRider(c, p, f);
     else if (p.pot == PotAt::Held && !p.potInFront)
         DrawCauldron(c, p.potCentre.x, p.potCentre.y, p.potDeg, false);
-    if (p.quillet == QuilletAt::Shoulders && p.pot == PotAt::Held && !p.potInFront)
-        RiderOut(c, p, Add(Add(Rest().shoulderSeat, {f.head.x - Rest().head.x, f.head.y - Rest().head.y}), p.qShift));
     Legs(c, p, f);
     Belly(c, p, f);
     if (p.pot == PotAt::Back)
@@ -662,11 +660,12 @@ void DrawCooks(Canvas& c, const CookPose& p)
     Point hand = p.handFront;
     Elbow(f.shoulderFront, hand, kUpperArm, kForearm);
     const bool raised = hand.y < f.shoulderFront.y - 8 && hand.x < f.head.x + 16;
+    // On the shoulders Quillet sits behind the big head.
+    if (p.quillet == QuilletAt::Shoulders)
+        RiderOut(c, p, Add(Add(Rest().shoulderSeat, {f.head.x - Rest().head.x, f.head.y - Rest().head.y}), p.qShift));
     if (raised)
         FrontArm(c, p, f, hand, skin);
     Head(c, p, f);
-    if (p.quillet == QuilletAt::Shoulders && !(p.pot == PotAt::Held && !p.potInFront))
-        RiderOut(c, p, Add(Add(Rest().shoulderSeat, {f.head.x - Rest().head.x, f.head.y - Rest().head.y}), p.qShift));
     if (p.quillet == QuilletAt::Tumbling)
         RiderOut(c, p, Add(Rest().seat, p.qShift));
     if (p.pot == PotAt::Held && p.potInFront)
