@@ -154,6 +154,28 @@ TEST(BossTable, RowsAgreeWithTheManifest)
         EXPECT_NE(FindAsset(food), nullptr) << food;
 }
 
+// The moments the attacks act on fall inside the rows the art times them by:
+// a row shortened under them would throw, strike or burn from a pose that
+// no longer shows it.
+TEST(BossTable, AttackMomentsFallInsideTheirRows)
+{
+    auto frameAt = [](int row, float seconds) { return static_cast<int>(seconds / BossRowOf(row).strip.frameTime); };
+    for (int row : {BOSS_ROW_CAULDRON_LEFT, BOSS_ROW_CAULDRON_RIGHT})
+        EXPECT_LT(frameAt(row, boss_cauldron::kThrowDelay), BossRowOf(row).strip.frames);
+    for (int row : {BOSS_ROW_FIRE_LEFT, BOSS_ROW_FIRE_RIGHT})
+        EXPECT_LT(frameAt(row, boss_fire::kDelay - boss_fire::kLightAt), BossRowOf(row).strip.frames);
+    for (int row : {BOSS_ROW_MELEE_LEFT, BOSS_ROW_MELEE_RIGHT})
+        EXPECT_LT(frameAt(row, boss_melee::kTime - boss_melee::kLiveAt), BossRowOf(row).strip.frames);
+    for (int row : {BOSS_ROW_JUMP_LEFT, BOSS_ROW_JUMP_RIGHT})
+        EXPECT_LT(frameAt(row, boss_wave::kJumpDelay), BossRowOf(row).strip.loopStart);
+    const float lastThrow = boss_food::kFirstThrow + boss_food::kBetween * (boss_food::kCount - 1);
+    for (int row : {BOSS_ROW_FOOD_LEFT, BOSS_ROW_FOOD_RIGHT})
+        EXPECT_LT(frameAt(row, lastThrow) + 1, BossRowOf(row).strip.frames);
+    // The carrot goes when the launch row has played through.
+    for (int row : {BOSS_ROW_CARROTS_LEFT, BOSS_ROW_CARROTS_RIGHT})
+        EXPECT_NEAR(BossRowOf(row).strip.frames * BossRowOf(row).strip.frameTime, boss_carrots::kLaunchTimer, 0.01f);
+}
+
 TEST(BossArt, EveryPlayedFrameShowsSomethingAndMoves)
 {
     if (!HaveGeneratedTree())
@@ -264,4 +286,35 @@ TEST(BossArt, AttackPicturesCoverWhatHurts)
                 << "carrot frame " << f;
         }
     }
+}
+
+// The four foods are four different things, and the win screen keeps a calm
+// panel in the middle of its lower half for the run's kills and coins.
+TEST(BossArt, FoodsDifferAndTheWinScreenLeavesRoomForTheRun)
+{
+    if (!HaveGeneratedTree())
+        GTEST_SKIP() << "no Assets/ here";
+    for (int i = 0; i < boss_food::kCount; ++i) {
+        const AssetEntry* e = FindAsset(boss_food::kPictures[i]);
+        ASSERT_NE(e, nullptr);
+        const Cell food = CellOf(*e, 0, 0);
+        EXPECT_GT(Opaque(food, 0, 0, food.w, food.h), food.w * food.h / 4) << e->path;
+        for (int j = 0; j < i; ++j)
+            EXPECT_FALSE(Same(food, CellOf(*FindAsset(boss_food::kPictures[j]), 0, 0))) << i << " and " << j;
+    }
+    const sf::Image& win = Picture("Assets/Sprites/WinScreen.png");
+    ASSERT_EQ(win.getSize(), sf::Vector2u(1920, 1080));
+    // The room: a quarter of the screen's width each side of the middle,
+    // from two thirds down to near the bottom, all one colour.
+    std::map<unsigned, int> colours;
+    int samples = 0;
+    for (unsigned y = 700; y < 1000; y += 7)
+        for (unsigned x = 520; x < 1400; x += 11) {
+            colours[win.getPixel(x, y).toInteger()]++;
+            samples++;
+        }
+    int most = 0;
+    for (const auto& [colour, count] : colours)
+        most = std::max(most, count);
+    EXPECT_GT(most, samples * 95 / 100) << "the room for the kills and coins is busy";
 }
