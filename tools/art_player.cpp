@@ -1,7 +1,7 @@
 // Pictures of the player: the tide-pool creature's display sheets (without
 // arms, with arms, and the five skins: one drawing, recoloured), the opening
-// cinematic, the glowing substance, the body box, the win screen and the
-// damage-upgrade notice.
+// cinematic, the glowing substance, the body box and the damage-upgrade
+// notice.
 //
 // How the art meets the body box. The display sprite is drawn at scale 3
 // with its top-left at the hitbox's top-left - (270, 146), and the hitbox is
@@ -693,25 +693,6 @@ void PaintHitbox(Canvas& c, const AssetEntry&)
     c.StrokeRect(0, 0, c.Width(), c.Height(), pal::Rust0);
 }
 
-void PaintWinScreen(Canvas& c, const AssetEntry&)
-{
-    const std::array<Rgba, 5> sky{pal::Night0, pal::Night1, pal::Rust1, pal::Coral, pal::Lantern0};
-    c.GradientRect(0, 0, c.Width(), 720, sky);
-    c.FillCircle(960, 720, 150, pal::Lantern1);
-    const std::array<Rgba, 3> sea{pal::Sea0, pal::Deep1, pal::Deep0};
-    c.GradientRect(0, 720, c.Width(), 360, sea);
-    for (int y = 740; y < 1080; y += 26)
-        c.FillRect(960 - (y - 700) / 2, y, (y - 700), 3, pal::Lantern0);
-    Canvas hero(Cell().width, Cell().height);
-    Pose pose = Special(10, 38);
-    pose.eyesClosed = false;
-    pose.lookY = -1;
-    DrawCreature(hero, kCoral, pose);
-    c.BlitScaled(hero, 960 - Cell().centreX * 5, 820 - Cell().baseline * 5, 5);
-    paint::DrawTextCentred(c, 960, 140, "THE TIDE IS YOURS", pal::Lantern1, 10, true);
-    paint::DrawTextCentred(c, 960, 300, "Gorsh & Quillet are beaten", pal::Bone, 4, true);
-}
-
 void PaintUpgradeNotice(Canvas& c, const AssetEntry&)
 {
     c.FillRoundRect(8, 24, c.Width() - 16, c.Height() - 48, 12, pal::Wood0);
@@ -743,6 +724,5 @@ void RegisterPlayerArt(PainterRegistry& registry)
                            [](Canvas& cell, int, int f, int) { PaintSubstanceCell(cell, f); });
     });
     registry.Add(dir + "imageHitbox2.png", PaintHitbox);
-    registry.Add("Assets/Sprites/WinScreen.png", PaintWinScreen);
     registry.Add("Assets/Sprites/HUD/UpgradeDamage.png", PaintUpgradeNotice);
 }
