@@ -32,15 +32,15 @@ void EachFrame(Canvas& sheet, const AssetEntry& e, const std::function<void(Canv
 }
 
 // ---- The bomb ---------------------------------------------------------------
-// It tumbles through two turns in flight and comes to rest upright.
+// It tumbles through two turns in flight and comes to rest upright, its
+// ball on the floor.
 constexpr float kBombRadius = 19.f;
-constexpr int kBombBallBottom = 64;
 
 void PaintBombFrame(Canvas& c, int f, int n)
 {
     const bool resting = f == n - 1;
     const float angle = resting ? 0.f : kTau * f / 10.f;
-    const V2 centre{37.f, kBombBallBottom - kBombRadius};
+    const V2 centre{c.Width() / 2.f, FloorRow(c.Height()) - 1.f - kBombRadius};
     if (!resting) {  // embers the fuse sheds along the spin, fading behind it
         const std::array<Rgba, 4> embers{pal::Lantern1, pal::Lantern0, pal::Coral, pal::Rust1};
         for (int i = 0; i < 4; i++) {
@@ -84,9 +84,10 @@ void SwordStreaks(Canvas& c, const Canvas& sword, float phase)
     }
 }
 
-void PaintSwordFrame(Canvas& c, int f, int)
+void PaintSwordFrame(Canvas& c, int f, int n)
 {
     const int w = c.Width(), h = c.Height();
+    const int loopStart = SpellDetonation(SPELL_SWORD).loopStart;  // from here on it flies
     const V2 mid{kSwordHilt.x + 30.f, kSwordHilt.y};
     if (f == 0) {
         StarFlash(c, Round(mid.x), Round(mid.y), 16, pal::Sea2);
@@ -101,22 +102,23 @@ void PaintSwordFrame(Canvas& c, int f, int)
         return;
     }
     // Anticipation before the flight: it tips back and draws in.
-    const float tilt = f == 9 ? -0.08f : 0.f;
-    const V2 hilt = kSwordHilt + V2{f == 9 ? -3.f : 0.f, f >= 11 ? static_cast<float>((f % 2)) : 0.f};
+    const bool drawnBack = f == loopStart - 2;
+    const float tilt = drawnBack ? -0.08f : 0.f;
+    const V2 hilt = kSwordHilt + V2{drawnBack ? -3.f : 0.f, f >= loopStart ? static_cast<float>(f % 2) : 0.f};
     Canvas sword = SwordLayer(w, h, hilt, tilt);
-    const bool flying = f >= 10;
+    const bool flying = f >= loopStart - 1;
     const int pulse = flying ? 2 : (f % 2 ? 2 : 3);
     Halo(c, sword, pulse + 2, pal::Sea1.WithAlpha(70));
     Halo(c, sword, pulse, pal::Sea2.WithAlpha(120));
     if (flying)
-        SwordStreaks(c, sword, (f - 11) / 4.f);
+        SwordStreaks(c, sword, static_cast<float>(f - loopStart) / (n - loopStart));
     c.Blit(sword, 0, 0);
     if (f <= 5) {  // still white-hot from forming
         Canvas flash = sword;
         Silhouette(flash, pal::White);
         BlitFaded(c, flash, 230 - (f - 3) * 70);
     }
-    if (f >= 5 && f <= 8) {  // a gleam runs up the blade
+    if (f >= 5 && f < loopStart - 2) {  // a gleam runs up the blade
         const int gx = Round(hilt.x + 10.f + (f - 5) * 20.f);
         for (int y = 0; y < h; y++)
             for (int x = gx; x < gx + 4; x++)
@@ -169,7 +171,16 @@ void CrossStreaks(Canvas& c, V2 centre, float sx, float sy, float from, float to
     }
 }
 
-void PaintCrossFrame(Canvas& c, int f, int)
+// The first frame in which the damage boxes have ended.
+int FirstFrameMet()
+{
+    int f = 0;
+    while (BladeReach(FrameMid(f)) > 0.f)
+        f++;
+    return f;
+}
+
+void PaintCrossFrame(Canvas& c, int f, int n)
 {
     const V2 centre{c.Width() / 2.f, c.Height() / 2.f};
     const float t = FrameMid(f);
@@ -197,7 +208,7 @@ void PaintCrossFrame(Canvas& c, int f, int)
         flash = f <= 3 ? 230 - 60 * f : 0;
     } else {
         // Met: an X that spins faster and shrinks away.
-        const int since = f - 22;
+        const int since = f - FirstFrameMet();
         const float spin = 0.12f * since * since;
         const float scale = std::max(0.25f, 1.f - 0.11f * since);
         for (const V2& d : diagonals)
@@ -219,8 +230,9 @@ void PaintCrossFrame(Canvas& c, int f, int)
         flash = since == 0 ? 160 : 0;
     }
     InkOutline(blades);
-    Halo(c, blades, 2, pal::Lantern0.WithAlpha(110));
-    const int fade = f >= 26 ? 255 - (f - 25) * 50 : 255;
+    Halo(c, blades, 3, pal::Lantern0.WithAlpha(90));
+    Halo(c, blades, 1, pal::Lantern1.WithAlpha(120));
+    const int fade = std::min(255, (n - f) * 50);  // the last frames fade out
     BlitFaded(c, blades, fade);
     if (flash > 0) {
         Silhouette(blades, pal::White);
@@ -235,16 +247,14 @@ constexpr int kAnvilTop = 26;
 constexpr int kAnvilSide = 8;
 
 constexpr Tones kDust{pal::Stone1, pal::Stone2, pal::Bone};
-constexpr int kAnvilLoopStart = 11;
-constexpr int kAnvilLoopFrames = 7;
-constexpr int kStreakStep = 6;  // pixels a frame: the loop's 7 frames move them one period
+constexpr int kStreakStep = 6;  // pixels a frame: over the loop's frames they move one period
 
 // Wind streaking up past the falling anvil: over its face, and through the
 // gaps under its horn, its heel and between its feet.
-void AnvilStreaks(Canvas& c, int f)
+void AnvilStreaks(Canvas& c, int f, int loopFrames)
 {
     const int w = c.Width(), h = c.Height();
-    const int period = kStreakStep * kAnvilLoopFrames;
+    const int period = kStreakStep * loopFrames;
     struct Lane {
         float x;
         int top, bottom;
@@ -283,16 +293,17 @@ void AnvilPoof(Canvas& c, int f)
     DrawBillows(c, billows);
 }
 
-void PaintAnvilFrame(Canvas& c, int f, int)
+void PaintAnvilFrame(Canvas& c, int f, int n)
 {
     const int w = c.Width(), h = c.Height();
-    const int jitter = f >= kAnvilLoopStart ? ((f - kAnvilLoopStart) % 2) : 0;  // buffeted as it falls
+    const int loopStart = SpellDetonation(SPELL_ANVIL).loopStart;
+    const int jitter = f >= loopStart ? ((f - loopStart) % 2) : 0;  // buffeted as it falls
     Canvas anvil(w, h);
     DrawAnvil(anvil, kAnvilSide + jitter, kAnvilTop, w - 2 * kAnvilSide, h - kAnvilTop - 2);
     InkOutline(anvil, 2);
     c.Blit(anvil, 0, 0);
     if (f >= 5)
-        AnvilStreaks(c, f);
+        AnvilStreaks(c, f, n - loopStart);
     if (f <= 1) {  // it pops into being white-hot
         Canvas flash = anvil;
         Silhouette(flash, pal::White);

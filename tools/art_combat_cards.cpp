@@ -187,7 +187,7 @@ void DrawSpellIcon(Canvas& c, int kind, const Box& b)
         std::vector<Billow> billows;
         for (const CloudPuff& p : puffs)
             billows.push_back({cx + p.dx, b.y + 26.f + p.dy, p.r, &kStorm});
-        DrawBillows(c, billows);
+        DrawCloud(c, billows);
         break;
     }
     default: {
@@ -196,6 +196,9 @@ void DrawSpellIcon(Canvas& c, int kind, const Box& b)
         DrawImp(small, {cx + 26.f, cy - 40.f}, 0.6f, 0.2f);
         Silhouette(small, pal::Night1);
         c.Blit(small, 0, 0);
+        for (const V2& at : {V2{cx - 30.f, cy - 34.f}, V2{cx + 26.f, cy - 40.f}})  // their eyes glint
+            for (float ex : {2.f, 6.f})
+                c.FillRect(Round(at.x + ex), Round(at.y - 3.f), 2, 2, pal::Lantern1);
         DrawImp(icon, {cx + 4.f, cy + 16.f}, 1.75f, 0.1f);
         break;
     }

@@ -161,6 +161,40 @@ void DrawBillows(Canvas& c, const std::vector<Billow>& billows, int outline, int
     c.Blit(layer, 0, 0);
 }
 
+void DrawCloud(Canvas& c, const std::vector<Billow>& billows)
+{
+    if (billows.empty())
+        return;
+    const Tones& t = *billows.front().tones;
+    Canvas layer(c.Width(), c.Height());
+    float top = 1e9f, bottom = -1e9f;
+    for (const Billow& b : billows) {
+        layer.FillCircle(Round(b.x), Round(b.y), Round(b.r), t.mid);
+        top = std::min(top, b.y - b.r), bottom = std::max(bottom, b.y + b.r);
+    }
+    RimShade(layer, t, 3, 2);
+    // The underside in shadow, dithered into the body above it.
+    for (int y = std::max(0, static_cast<int>(top)); y < std::min(c.Height(), static_cast<int>(bottom) + 1); y++) {
+        const float low = (y - top) / std::max(1.f, bottom - top);
+        for (int x = 0; x < c.Width(); x++)
+            if (layer.Get(x, y) == t.mid && (low > 0.8f || (low > 0.66f && (x + y) % 2 == 0)))
+                layer.Set(x, y, t.dark);
+    }
+    // Each billow's upper-left edge catches the light where it lies over the mass.
+    for (std::size_t i = 1; i < billows.size(); i++) {
+        const Billow& b = billows[i];
+        for (float a = 3.3f; a < 4.9f; a += 0.5f / std::max(4.f, b.r)) {
+            for (float d : {b.r - 1.f, b.r - 2.f}) {
+                const int x = Round(b.x + std::cos(a) * d), y = Round(b.y + std::sin(a) * d);
+                if (layer.Get(x, y) == t.mid || layer.Get(x, y) == t.dark)
+                    layer.Set(x, y, t.light);
+            }
+        }
+    }
+    InkOutline(layer);
+    c.Blit(layer, 0, 0);
+}
+
 void StarFlash(Canvas& c, int cx, int cy, int radius, Rgba rays, int turn)
 {
     for (int k = 0; k < 12; k++) {
@@ -250,18 +284,6 @@ constexpr std::array<V2, 27> kAnvilShape{{
 }  // namespace
 
 namespace {
-
-// Recolours the anvil's plain iron in a box, leaving its lit and dark rims.
-void OnIron(Canvas& c, int x0, int y0, int x1, int y1, const std::function<Rgba(int, int)>& tone)
-{
-    for (int yy = y0; yy < y1; yy++)
-        for (int xx = x0; xx < x1; xx++)
-            if (c.Get(xx, yy) == pal::Stone1) {
-                const Rgba t = tone(xx, yy);
-                if (t.a)
-                    c.Set(xx, yy, t);
-            }
-}
 
 // An anchor stamped into the iron: sunk lines with a lit lower edge.
 void StampAnchor(Canvas& c, int cx, int cy, int size)

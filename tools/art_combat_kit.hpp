@@ -94,6 +94,11 @@ struct Billow {
 };
 void DrawBillows(Canvas& c, const std::vector<Billow>& billows, int outline = 1, int dissolve = 0);
 
+// A storm cloud from billows: one lumpy mass, its silhouette lit on the top
+// left and its underside dark and flat-ish, the billows marked by lit arcs
+// on their upper left. All billows take the first one's tones.
+void DrawCloud(Canvas& c, const std::vector<Billow>& billows);
+
 // Clears an ordered-dither share (level 0..16 of 16) of a layer's pixels:
 // smoke thinning out, a thing fading in pixel steps.
 void Dissolve(Canvas& layer, int level);

@@ -11,8 +11,6 @@ namespace combat_art {
 
 namespace {
 
-constexpr Tones kSand{pal::Sand0, pal::Sand1, pal::Sand2};
-
 // ---- Tentacles ---------------------------------------------------------------
 // Seven tentacles across the whole frame out of one pit in the floor. The
 // ground cracks and sprays sand (frames 0-4), they rise one after another
@@ -31,8 +29,6 @@ constexpr std::array<TentacleSpec, 7> kTentacles{{
     {352.f, 116.f, 13.f, 2.7f, 9},
 }};
 constexpr int kTentacleRiseFrames = 7;
-constexpr int kTentacleLoopStart = 19;
-constexpr int kTentacleSwayFrames = 6;
 constexpr int kPitRadiusX = 186;
 constexpr int kPitRadiusY = 6;
 
@@ -106,8 +102,9 @@ void DrawClods(Canvas& c, int cx, int floor, float t)
 
 }  // namespace
 
-void PaintTentaclesFrame(Canvas& c, int f, int)
+void PaintTentaclesFrame(Canvas& c, int f, int n)
 {
+    const int loopStart = SpellDetonation(SPELL_TENTACLES).loopStart;  // one sway from here to the end
     const int cx = c.Width() / 2, floor = FloorRow(c.Height());
     const int pitRx = std::min(kPitRadiusX, f * 70);
     if (f <= 1)
@@ -125,7 +122,7 @@ void PaintTentaclesFrame(Canvas& c, int f, int)
         const float risen = EaseBack(static_cast<float>(f - s.rise) / kTentacleRiseFrames);
         if (risen <= 0.f)
             continue;
-        const float phase = kTau * (f - kTentacleLoopStart) / kTentacleSwayFrames + i * 1.3f;
+        const float phase = kTau * (f - loopStart) / (n - loopStart) + i * 1.3f;
         TentacleShape shape{s.length, s.radius, phase, 0.42f, s.curl};
         // Rising pushes the whole tentacle up out of the pit; the part still
         // under the floor is cut away.
@@ -154,32 +151,34 @@ constexpr float kCloudY = 50.f;
 constexpr float kBoltTop = 78.f;
 constexpr int kStrikeFrame = 5;
 
-// Bolt width by frame from the strike on; the loop repeats its 20.
+// Bolt width by frame from the strike on: it fades from its first blaze
+// to the loop's flicker.
 constexpr std::array<int, 20> kLoopWidths{9, 6, 10, 7, 5, 9, 11, 6, 8, 10, 5, 9, 7, 11, 6, 9, 5, 10, 7, 8};
 
-int BoltWidth(int f)
+int BoltWidth(int f, int loopStart)
 {
     if (f < kStrikeFrame)
         return 0;
-    if (f < 12)
+    if (f < loopStart)
         return std::max(7, 13 - (f - kStrikeFrame));
-    return kLoopWidths[(f - 12) % kLoopWidths.size()];
+    return kLoopWidths[(f - loopStart) % kLoopWidths.size()];
 }
 
 // A row of big billows over a row of smaller ones, swelling in the
-// middle; the cloud rolls a little as the strike goes on.
-void DrawStormCloud(Canvas& c, V2 centre, float scale, int f)
+// middle; the cloud rolls a little as the strike goes on, once per cycle
+// of frames.
+void DrawStormCloud(Canvas& c, V2 centre, float scale, int f, int cycle)
 {
     std::vector<Billow> billows;
     for (int row = 0; row < 2; row++)
         for (int k = 0; k < 9; k++) {
-            const float x = (row ? -184.f + 46.f * k : -200.f + 50.f * k) + 3.f * std::sin(kTau * f / 20.f + k);
+            const float x = (row ? -184.f + 46.f * k : -200.f + 50.f * k) + 3.f * std::sin(kTau * f / cycle + k);
             const float bell = 1.f - (x / 230.f) * (x / 230.f);
             const float y = row ? 24.f : -4.f - 14.f * bell + (k % 2) * 6.f;
-            const float r = row ? 16.f + 8.f * bell : 20.f + 20.f * bell + std::sin(kTau * f / 10.f + k) * 1.2f;
+            const float r = row ? 16.f + 8.f * bell : 20.f + 20.f * bell + std::sin(2.f * kTau * f / cycle + k) * 1.2f;
             billows.push_back({centre.x + x * scale, centre.y + y * scale, r * scale, &kStorm});
         }
-    DrawBillows(c, billows);
+    DrawCloud(c, billows);
 }
 
 void DrawFloorArcs(Canvas& c, int cx, int floor, int reach, int f)
@@ -223,13 +222,14 @@ void DrawSparks(Canvas& c, int cx, int floor, int f)
 
 }  // namespace
 
-void PaintLightningFrame(Canvas& c, int f, int)
+void PaintLightningFrame(Canvas& c, int f, int n)
 {
     const int w = c.Width(), floor = FloorRow(c.Height());
     const int cx = w / 2;
-    const int width = BoltWidth(f);
-    DrawStormCloud(c, {static_cast<float>(cx), kCloudY}, std::min(1.f, 0.45f + 0.25f * f), f);
-    paint::Rng rng(1000 + (f < 12 ? f : 12 + (f - 12) % 20));
+    const int loopStart = SpellDetonation(SPELL_FOUDRE).loopStart;
+    const int width = BoltWidth(f, loopStart);
+    DrawStormCloud(c, {static_cast<float>(cx), kCloudY}, std::min(1.f, 0.45f + 0.25f * f), f, n - loopStart);
+    paint::Rng rng(1000 + f);  // a new path each frame
     if (f == 3 || f == 4) {  // leaders
         const float reach = f == 3 ? 170.f : 290.f;
         for (int k = -1; k <= 1; k++) {
@@ -280,6 +280,9 @@ namespace {
 // middle glow red, its heart glows coral.
 constexpr Tones kSmoke{pal::Night0, pal::Night1, pal::Rust1};
 constexpr int kBurstPuffs = 22;
+constexpr int kEyesFrom = 9;    // eyes glint in the smoke from this frame
+constexpr int kImpsFrom = 22;   // the imps take shape from this frame
+constexpr int kImpFormFrames = 5;
 
 // Imp j's centre in the burst's frame.
 V2 ImpInBurst(const Canvas& c, int j)
@@ -356,7 +359,7 @@ void PaintBurstFrame(Canvas& c, int f, int n)
         c.StrokeEllipse(Round(centre.x), Round(centre.y), ring - 2, ring * 4 / 5 - 2, pal::Lantern1.WithAlpha(160));
     }
     const float grow = f < 2 ? 0.f : std::min(1.f, (f - 1) / 5.f);
-    const float thin = Ease((f - 21) / 8.f);  // 0 full .. 1 gone
+    const float thin = Ease((f - kImpsFrom + 1) / 8.f);  // 0 full .. 1 gone
     if (grow > 0.f && thin < 1.f)
         DrawSmoke(c, centre, grow, thin, f);
     if (f <= 2) {
@@ -371,13 +374,13 @@ void PaintBurstFrame(Canvas& c, int f, int n)
     }
     for (int j = 0; j < 4; j++) {
         const V2 at = ImpInBurst(c, j);
-        if (f >= 9 && f < 22)
+        if (f >= kEyesFrom && f < kImpsFrom)
             DrawEyes(c, at, (f + 3 * j) % 7 != 0);
-        if (f < 22)
+        if (f < kImpsFrom)
             continue;
         // The imp takes shape: a shadow of smoke that grows, its colour
         // coming through, its eyes lit all along.
-        const float form = std::min(1.f, (f - 22) / 5.f);
+        const float form = std::min(1.f, static_cast<float>(f - kImpsFrom) / kImpFormFrames);
         const float flap = std::fmod(static_cast<float>(f - (n - 1)) / 8.f + 8.f, 1.f);
         Canvas imp(c.Width(), c.Height());
         DrawImp(imp, at, 0.6f + 0.4f * form, flap);
