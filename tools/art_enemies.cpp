@@ -16,7 +16,7 @@ constexpr Tones kBurlap{pal::Wood2, pal::Wood3, pal::Sand1};
 constexpr Tones kStraw{pal::Sand0, pal::Sand2, pal::Lantern1};
 constexpr Tones kDirt{pal::Wood0, pal::Wood1, pal::Sand0};
 constexpr Tones kGold{pal::Wood2, pal::Lantern0, pal::Lantern1};
-constexpr Tones kRoast{pal::Wood1, pal::Wood2, pal::Sand1};
+constexpr Tones kRoast{pal::Rust0, pal::Wood2, pal::Lantern0};
 constexpr Tones kBone{pal::Sand1, pal::Sand2, pal::Bone};
 constexpr Tones kPoison{pal::Kelp1, pal::Kelp2, {176, 206, 112}};
 constexpr Tones kGlass{pal::Sea1, pal::Sea2, pal::Foam};
@@ -209,17 +209,18 @@ void PaintCoin(Canvas& c, const AssetEntry& e)
     Figure fig(low.Width(), low.Height());
     fig.Part(kGold, [&](Canvas& l) { Disc(l, centre, low.Width() / 2.f - 1.f, pal::White); }, 1);
     Canvas& d = fig.Detail();
-    // The embossed rim and a cross of a doubloon, a glint on the top left.
+    // An embossed rim, a raised bar in the middle, a glint.
     for (int y = 0; y < low.Height(); ++y)
         for (int x = 0; x < low.Width(); ++x) {
             const float r = Length(V{x + 0.5f, y + 0.5f} - centre);
-            if (r > 2.9f && r < 3.9f && (x + y) % 2 == 0)
-                d.Set(x, y, pal::Wood2);
+            if (r > 3.f && r < 3.9f)
+                d.Set(x, y, x + y < low.Width() ? pal::Wood2 : pal::Lantern1);
         }
-    d.FillRect(static_cast<int>(centre.x) - 1, static_cast<int>(centre.y) - 2, 2, 4, pal::Wood2);
-    d.FillRect(static_cast<int>(centre.x) - 2, static_cast<int>(centre.y) - 1, 4, 2, pal::Wood2);
-    d.Set(static_cast<int>(centre.x) - 1, static_cast<int>(centre.y) - 2, pal::Lantern1);
-    d.Set(static_cast<int>(centre.x) - 3, static_cast<int>(centre.y) - 3, pal::White);
+    const int cx = static_cast<int>(centre.x), cy = static_cast<int>(centre.y);
+    d.FillRect(cx - 1, cy - 2, 2, 4, pal::Lantern1);  // a raised bar, lit on its left
+    d.FillRect(cx, cy - 2, 1, 4, pal::Wood2);
+    d.Set(cx - 3, cy - 3, pal::White);
+    d.Set(cx - 2, cy - 4, pal::White);
     Enlarge(c, fig.Result(), 0, 0);
 }
 
@@ -229,16 +230,17 @@ void PaintFood(Canvas& c, const AssetEntry& e)
     Canvas low(e.width / kGrain, e.height / kGrain);
     Figure fig(low.Width(), low.Height());
     fig.Part(kBone, [&](Canvas& l) {
-        Capsule(l, {7.f, 8.f}, {3.f, 10.5f}, 1.1f, pal::White);
-        Disc(l, {2.f, 9.5f}, 1.4f, pal::White);
-        Disc(l, {3.f, 11.5f}, 1.4f, pal::White);
+        Capsule(l, {7.f, 8.f}, {3.5f, 10.f}, 1.2f, pal::White);
+        Disc(l, {2.2f, 9.f}, 1.6f, pal::White);
+        Disc(l, {3.5f, 11.2f}, 1.6f, pal::White);
     }, 1);
     fig.Part(kRoast, [&](Canvas& l) { Oval(l, {10.f, 5.5f}, 5.2f, 4.f, -0.45f, pal::White); }, 2);
     Canvas& d = fig.Detail();
     Dot(d, {8.f, 3.f}, pal::Lantern1);
-    Dot(d, {9.f, 3.f}, pal::Lantern0);
-    Dot(d, {12.f, 5.f}, pal::Wood1);
-    Dot(d, {10.f, 7.f}, pal::Wood1);
+    Dot(d, {9.f, 2.f}, pal::Lantern1);
+    Dot(d, {12.f, 5.f}, pal::Rust1);
+    Dot(d, {10.f, 7.f}, pal::Rust1);
+    Dot(d, {13.f, 7.f}, pal::Rust1);
     Enlarge(c, fig.Result(), 0, 0);
 }
 

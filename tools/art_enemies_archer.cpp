@@ -167,7 +167,7 @@ void Head(Figure& fig, const MonkeyPose& p)
     fig.Part(kFur, [&](Canvas& c) { Disc(c, h + V{-6.f, 0.f}, 2.8f, pal::White); });  // ear
     fig.Detail().Set(static_cast<int>(h.x - 6.f), static_cast<int>(h.y), pal::Pink);
     fig.Part(kFur, [&](Canvas& c) {
-        Capsule(c, p.shoulder + V{1.f, 1.f}, h + V{-1.f, 4.f}, 5.f, pal::White);  // neck
+        Capsule(c, p.shoulder + V{1.f, 1.f}, h + V{-1.f, 4.f}, 5.5f, pal::White);  // neck
         Disc(c, h, 8.5f, pal::White);
         Oval(c, h + V{6.5f, 4.f}, 4.8f, 3.8f, 0.f, pal::White);  // muzzle
     });
@@ -219,7 +219,7 @@ MonkeyPose Standing(const Rig& r)
     MonkeyPose p;
     p.shoulder = {r.backX, r.shoulderY};
     p.hip = {r.backX - 5.f, r.ground - 22.f};
-    p.head = p.shoulder + V{10.f, -11.f};
+    p.head = p.shoulder + V{8.f, -10.5f};
     p.nearAnkle = {p.hip.x + 7.f, AnkleY(r)};
     p.farAnkle = {p.hip.x - 3.f, AnkleY(r)};
     p.farHand = p.shoulder + V{7.f, 22.f};
@@ -303,7 +303,7 @@ MonkeyPose Leap(const Rig& r, int f)
     p.nearAnkle = k.nearAnkle + V{kick * std::cos(paddle), kick * std::sin(paddle)};
     p.farAnkle = k.farAnkle + V{kick * std::cos(paddle + kPi), kick * std::sin(paddle + kPi)};
     p.farHand = k.hand + V{0.f, f >= 7 ? std::sin(paddle) * 1.5f : 0.f};
-    p.head = s + V{9.f, -11.f + (f < 3 ? 1.f : 0.f)};
+    p.head = s + V{8.5f, -10.5f + (f < 3 ? 1.f : 0.f)};
     p.tailUp = k.tailUp;
     p.tail = f * 0.9f;
     p.flap = std::sin(f * 1.7f);

@@ -62,15 +62,16 @@ struct RatPose {
 void Flask(Figure& fig, V at, float bubbles)
 {
     fig.Part(kGlass, [&](Canvas& c) {
-        Disc(c, at, 2.8f, pal::White);
-        Capsule(c, at + V{0.f, -2.f}, at + V{0.f, -4.5f}, 1.f, pal::White);
+        Disc(c, at, 3.4f, pal::White);
+        Capsule(c, at + V{0.f, -2.5f}, at + V{0.f, -5.5f}, 1.1f, pal::White);
     }, 1);
     Canvas& d = fig.Detail();
-    Dot(d, at + V{-1.f, -1.f}, pal::White);
-    Dot(d, at + V{0.f, -5.5f}, pal::Wood2);
+    Dot(d, at + V{-1.5f, -1.5f}, pal::White);
+    Dot(d, at + V{-2.f, -0.5f}, pal::Foam);
+    Dot(d, at + V{0.f, -6.5f}, pal::Wood2);
     for (int i = 0; i < 2; ++i) {
         const float age = std::fmod(bubbles + i * 0.5f, 1.f);
-        Dot(d, at + V{(i ? 1.f : -1.f) * (1.f + age), -6.f - age * 5.f}, age < 0.7f ? pal::Foam : pal::Kelp2);
+        Dot(d, at + V{(i ? 1.f : -1.f) * (0.5f + age * 1.5f), -7.5f - age * 6.f}, age < 0.7f ? pal::Foam : pal::Kelp2);
     }
 }
 
@@ -147,15 +148,17 @@ void DrawRat(Canvas& low, const RatPose& p, float feet)
     Thin(d, h + V{8.f, 5.f}, h + V{14.f, 6.f + p.whisker}, pal::Bone);
     d.FillRect(static_cast<int>(h.x + 2.f), static_cast<int>(h.y - 1.f), 2, 2, pal::Ink);
     Dot(d, h + V{2.f, -1.f}, pal::White);
-    d.FillRect(static_cast<int>(h.x - 5.f), static_cast<int>(h.y - 4.f), 9, 1, pal::Wood1);
-    fig.Flat([&](Canvas& c) { Disc(c, h + V{1.5f, -4.5f}, 2.9f, pal::Lantern0); });
-    Disc(d, h + V{1.5f, -4.5f}, 1.9f, pal::Sea1);
-    Dot(d, h + V{0.5f, -5.5f}, pal::Foam);
-    Dot(d, h + V{1.5f, -5.5f}, pal::Sea2);
-    Dot(d, h + V{0.5f, -4.5f}, pal::Sea2);
+    // Goggles pushed up on the brow.
+    d.FillRect(static_cast<int>(h.x - 5.f), static_cast<int>(h.y - 5.f), 8, 1, pal::Wood1);
+    const V lens = h + V{1.f, -6.f};
+    fig.Flat([&](Canvas& c) { Disc(c, lens, 2.9f, pal::Lantern0); });
+    Disc(d, lens, 1.9f, pal::Sea1);
+    Dot(d, lens + V{-1.f, -1.f}, pal::Foam);
+    Dot(d, lens + V{0.f, -1.f}, pal::Sea2);
+    Dot(d, lens + V{-1.f, 0.f}, pal::Sea2);
     // The near arm, with its flask.
     if (p.flask)
-        Flask(fig, p.nearHand + V{1.f, -2.f}, p.bubbles);
+        Flask(fig, p.nearHand + V{1.f, -3.f}, p.bubbles);
     RatArm(fig, o + V{42.f, 23.f}, p.nearHand, true);
     if (p.arc)
         for (int i = 0; i < 5; ++i)
@@ -168,7 +171,7 @@ RatPose RatStanding(float feet)
     RatPose p;
     p.nearFoot = {41.f, feet - 2.5f};
     p.farFoot = {35.f, feet - 2.5f};
-    p.nearHand = {49.f, 28.f};
+    p.nearHand = {51.f, 25.f};
     p.farHand = {36.f, 31.f};
     return p;
 }
@@ -213,8 +216,8 @@ RatPose RatThrow(float feet, int f, int n)
     // The hand's path: to the belt, a flask out, back over the head, and
     // the flask gone high in front; then a bow as it lands.
     constexpr V kPath[] = {{45, 33}, {43, 35}, {40, 28}, {34, 17}, {31, 9}, {37, 4}, {53, 3}, {56, 11},
-                           {55, 19}, {53, 24}, {52, 27}, {51, 28}, {50, 28.5f}, {49.5f, 28}, {49, 28.5f}, {49, 28},
-                           {49, 28.5f}};
+                           {55, 19}, {53, 24}, {52, 26}, {51.5f, 25.5f}, {51, 25}, {51.5f, 25}, {51, 25.5f}, {51, 25},
+                           {51, 24.5f}};
     p.nearHand = kPath[std::min(f, static_cast<int>(std::size(kPath)) - 1)];
     p.flask = f >= 1 && f < kFlaskFrame;
     p.arc = f == kFlaskFrame || f == kFlaskFrame + 1;
@@ -238,10 +241,9 @@ struct SkeletonPose {
     V feet[4];           // hind far, hind near, fore far, fore near (relative to at, before rearing)
     float tail = 0.f;
     float jaw = 0.f;
-    bool bone = false;   // a bone in its forepaws
-    float boneSpin = 0.f;
-    V paws;              // the forepaws when rearing (relative to at)
-    bool reared = false;
+    bool bone = false;   // a bone in its jaws
+    bool tossed = false; // the bone just flung
+    bool reared = false; // on its hind legs, forepaws up
     int mound = -1;      // the rising row: frame of the dirt mound
     float glow = 1.f;
 };
@@ -267,8 +269,8 @@ void DrawSkeleton(Canvas& low, const SkeletonPose& p, float feet)
     };
     const V hind = at({0.f, -8.f}), fore = at({14.f, -9.f});
     auto footAt = [&](int i) {
-        if (p.reared && i >= 2)
-            return p.at + p.paws + V{i == 2 ? -1.5f : 0.f, i == 2 ? 1.f : 0.f};
+        if (p.reared && i >= 2)  // forepaws tucked up under the chest
+            return at({i == 2 ? 18.f : 20.f, i == 2 ? -4.f : -3.5f});
         return p.at + p.feet[i] + V{0.f, p.sink};
     };
     fig.Part(kFarBone, [&](Canvas& c) {
@@ -305,11 +307,14 @@ void DrawSkeleton(Canvas& low, const SkeletonPose& p, float feet)
         leg(c, hind + V{1.f, 0.f}, footAt(1), false);
         leg(c, fore + V{1.f, 0.f}, footAt(3), true);
     }, 0, 1);
-    if (p.bone) {
-        const V centre = p.at + p.paws + V{0.f, -2.f};
-        const V half = Dir(p.boneSpin) * 3.5f;
+    if (p.bone) {  // held across its jaws
+        const V centre = at({27.f, -8.f});
+        const V half = Turn({0.f, 3.8f}, p.rear - 0.3f);
         fig.Part(kBone, [&](Canvas& c) { BoneShape(c, centre - half, centre + half, 2.f, pal::White); }, 1, 1);
     }
+    if (p.tossed)
+        for (int i = 0; i < 5; ++i)
+            Dot(fig.Detail(), at({30.f + i * 2.f, -9.f - i * 1.5f - i * i * 0.3f}), pal::Foam);
     low.Blit(fig.Result(), 0, 0);
     // Everything under the ground is hidden; the dirt mound sits on it.
     for (int y = static_cast<int>(feet); y < low.Height(); ++y)
@@ -384,36 +389,27 @@ SkeletonPose SkeletonWalk(float feet, int f, int n)
     return p;
 }
 
-constexpr float kRearAngle = -0.55f;
-
-// It pulls a rib loose, rears on its hind legs, winds the bone back and
-// flings it in the last frame (when the game throws).
+// It picks up a bone in its jaws, rears on its hind legs, leans back and
+// flings the bone with a toss of its head in the last frame (when the game
+// throws it).
 SkeletonPose SkeletonThrow(float feet, int f, int n)
 {
     SkeletonPose p = SkeletonStanding(feet);
     const int release = n - 1;
-    const float up = f < 5 ? Ease(f / 4.f) : 1.f;
-    p.rear = kRearAngle * up;
-    p.reared = f >= 2;
+    constexpr float kUp = -0.5f, kBack = -0.85f, kToss = -0.1f;
+    if (f < 5)
+        p.rear = kUp * Ease(f / 4.f);
+    else if (f < 16)
+        p.rear = Lerp(kUp, kBack, Ease((f - 5) / 10.f)) + (f % 2 ? 0.03f : 0.f);
+    else
+        p.rear = Lerp(kBack, kToss, Ease((f - 15) / static_cast<float>(release - 15)));
+    p.reared = f >= 3;
     p.bone = f >= 2 && f < release;
-    p.feet[0].x += 2.f * up;
-    p.feet[1].x += 2.f * up;
+    p.tossed = f == release;
+    p.jaw = f == release ? 2.f : (f >= 5 && f < 16 && f % 3 == 0 ? 0.5f : 0.f);
+    p.feet[0].x += 2.f;
+    p.feet[1].x += 2.f;
     p.tail = f * 0.6f;
-    p.jaw = f % 2 ? 1.5f : 0.f;
-    // The paws' path: held high, drawn back over the head, whipped forward.
-    const V high{14.f, -17.f}, back{6.f, -18.f}, flung{22.f, -21.f};
-    if (f < 5) {
-        p.paws = Lerp(V{16.f, -4.f}, high, Ease(f / 4.f));
-    } else if (f < 16) {
-        const float t = Ease((f - 5) / 10.f);
-        p.paws = Lerp(high, back, t) + V{0.f, std::sin(f * 1.3f) * 0.6f};
-        p.rear = kRearAngle - 0.15f * t;
-    } else {
-        const float t = Ease((f - 15) / static_cast<float>(release - 15));
-        p.paws = Lerp(back, flung, t);
-        p.rear = Lerp(kRearAngle - 0.15f, kRearAngle + 0.25f, t);
-    }
-    p.boneSpin = f * 0.7f;
     return p;
 }
 
