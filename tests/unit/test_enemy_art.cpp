@@ -6,6 +6,7 @@
 
 #include <SFML/Graphics/Image.hpp>
 #include <cmath>
+#include <map>
 #include <string>
 #include <utility>
 #include <vector>
@@ -40,13 +41,17 @@ struct Sheet {
     }
 };
 
-Sheet Load(const char* path)
+// Each sheet is read once for all the tests.
+const Sheet& Load(const char* path)
 {
-    Sheet s;
-    s.entry = FindAsset(path);
-    EXPECT_NE(s.entry, nullptr) << path;
-    EXPECT_TRUE(s.image.loadFromFile(path)) << path;
-    return s;
+    static std::map<std::string, Sheet> loaded;
+    auto [it, added] = loaded.try_emplace(path);
+    if (added) {
+        it->second.entry = FindAsset(path);
+        EXPECT_NE(it->second.entry, nullptr) << path;
+        EXPECT_TRUE(it->second.image.loadFromFile(path)) << path;
+    }
+    return it->second;
 }
 
 // The cell row just above the floor, for a creature whose sprite's bottom
@@ -95,7 +100,7 @@ const char* const kEnemySheets[] = {
 TEST(EnemyArt, EveryCellOfEveryStripShowsSomethingAndMoves)
 {
     for (const char* path : kEnemySheets) {
-        const Sheet s = Load(path);
+        const Sheet& s = Load(path);
         ASSERT_NE(s.entry, nullptr);
         for (int row = 0; row < s.entry->rows; ++row)
             for (int f = 0; f < s.entry->FramesInRow(row); ++f) {
@@ -121,7 +126,7 @@ TEST(EnemyArt, WalkingKindsStandOnTheFloorInEveryCell)
         {ENEMY_SKELETON_RAT, kEnemyGroundY, {0, 1, 2, 3, 4, 5}},
     };
     for (const Standing& k : kinds) {
-        const Sheet s = Load(EnemyInfo(k.kind).sheet);
+        const Sheet& s = Load(EnemyInfo(k.kind).sheet);
         ASSERT_NE(s.entry, nullptr);
         const int feet = FeetRow(*s.entry, k.groundLine);
         for (int row : k.rows)
@@ -132,7 +137,7 @@ TEST(EnemyArt, WalkingKindsStandOnTheFloorInEveryCell)
     // The tank's sheet is enlarged and hangs off its box, whose bottom rests
     // on the ground line.
     const EnemyKindInfo& tank = EnemyInfo(ENEMY_TANK);
-    const Sheet t = Load(tank.sheet);
+    const Sheet& t = Load(tank.sheet);
     ASSERT_NE(t.entry, nullptr);
     const float boxBottom = (kTankBoxHeight - kTankSpriteY) / tank.scale;
     const int tankFeet = static_cast<int>(std::lround(boxBottom - (kEnemyGroundY - kLevelFloorY) / tank.scale)) - 1;
@@ -142,7 +147,7 @@ TEST(EnemyArt, WalkingKindsStandOnTheFloorInEveryCell)
 
     // The dummy stands planted in the hub's floor, however it rocks.
     const EnemyKindInfo& dummy = EnemyInfo(ENEMY_DUMMY);
-    const Sheet d = Load(dummy.sheet);
+    const Sheet& d = Load(dummy.sheet);
     ASSERT_NE(d.entry, nullptr);
     const int dummyFeet = static_cast<int>(kDummyFloorY - (kDummySpawnY + dummy.spriteY)) - 1;
     for (int f = 0; f < d.entry->FramesInRow(0); ++f)
@@ -174,7 +179,7 @@ TEST(EnemyArt, LeftAndRightRowsAreMirrorImages)
         {ENEMY_SKELETON_RAT, SKELETON_ROW_THROW_LEFT, SKELETON_ROW_THROW_RIGHT},
     };
     for (const Pair& p : pairs) {
-        const Sheet s = Load(EnemyInfo(p.kind).sheet);
+        const Sheet& s = Load(EnemyInfo(p.kind).sheet);
         ASSERT_NE(s.entry, nullptr);
         // The archer turns about the line between its arm's two offsets, so
         // its shoulder is at one of them either way; the rest about the cell.
@@ -189,8 +194,8 @@ TEST(EnemyArt, LeftAndRightRowsAreMirrorImages)
 
 TEST(EnemyArt, ArcherArmTurnsAboutTheShouldersOfTheBody)
 {
-    const Sheet body = Load(EnemyInfo(ENEMY_ARCHER).sheet);
-    const Sheet arm = Load(EnemyInfo(ENEMY_ARCHER_ARM).sheet);
+    const Sheet& body = Load(EnemyInfo(ENEMY_ARCHER).sheet);
+    const Sheet& arm = Load(EnemyInfo(ENEMY_ARCHER_ARM).sheet);
     ASSERT_NE(body.entry, nullptr);
     ASSERT_NE(arm.entry, nullptr);
     const int left = static_cast<int>(kArcherArmOffsetLeftX), right = static_cast<int>(kArcherArmOffsetRightX);
@@ -216,7 +221,7 @@ TEST(EnemyArt, ArcherArmTurnsAboutTheShouldersOfTheBody)
 TEST(EnemyArt, TankFillsTheBoxItHangsFrom)
 {
     const EnemyKindInfo& tank = EnemyInfo(ENEMY_TANK);
-    const Sheet s = Load(tank.sheet);
+    const Sheet& s = Load(tank.sheet);
     ASSERT_NE(s.entry, nullptr);
     const float left = -kTankSpriteX / tank.scale, top = -kTankSpriteY / tank.scale;
     const float width = kTankBoxWidth / tank.scale, height = kTankBoxHeight / tank.scale;
@@ -242,6 +247,66 @@ TEST(EnemyArt, TankFillsTheBoxItHangsFrom)
             EXPECT_LE(first, static_cast<int>(left + width * 0.1f)) << "row " << row << " frame " << f;
             EXPECT_GE(last, static_cast<int>(left + width * 0.9f)) << "row " << row << " frame " << f;
         }
+}
+
+bool AnyOpaque(const Sheet& s, int row, int frame, int x0, int y0, int x1, int y1)
+{
+    for (int y = y0; y < y1; ++y)
+        for (int x = x0; x < x1; ++x)
+            if (s.Opaque(row, frame, x, y))
+                return true;
+    return false;
+}
+
+int Top(const Sheet& s, int row, int frame)
+{
+    for (int y = 0; y < s.entry->cellHeight; ++y)
+        if (AnyOpaque(s, row, frame, 0, y, s.entry->cellWidth, y + 1))
+            return y;
+    return -1;
+}
+
+// Each attack shows in the frame the game acts on, where its shot leaves.
+TEST(EnemyArt, AttacksShowWhenAndWhereTheGameShoots)
+{
+    // The parrot spits from the cell's left edge, four fifths down, at frame 7.
+    const Sheet& bird = Load(EnemyInfo(ENEMY_BIRD).sheet);
+    ASSERT_NE(bird.entry, nullptr);
+    const int spitY = static_cast<int>(bird.entry->cellHeight / 1.25f);
+    constexpr int kReach = 60;
+    EXPECT_TRUE(AnyOpaque(bird, BIRD_ROW_ATTACK_LEFT, 7, 0, spitY - kReach, kReach, spitY + kReach));
+    EXPECT_FALSE(AnyOpaque(bird, BIRD_ROW_ATTACK_LEFT, 0, 0, spitY - kReach, kReach, spitY + kReach));
+
+    // The rat's flask leaves from the cell's top-left corner in frame 6:
+    // its hand is up there then, and not while it stands.
+    const Sheet& rat = Load(EnemyInfo(ENEMY_RAT).sheet);
+    ASSERT_NE(rat.entry, nullptr);
+    const int cornerW = rat.entry->cellWidth * 35 / 100, cornerH = rat.entry->cellHeight / 6;
+    EXPECT_TRUE(AnyOpaque(rat, RAT_ROW_THROW_LEFT, 6, 0, 0, cornerW, cornerH));
+    EXPECT_FALSE(AnyOpaque(rat, RAT_ROW_THROW_LEFT, 0, 0, 0, cornerW, cornerH));
+    EXPECT_FALSE(AnyOpaque(rat, RAT_ROW_IDLE_LEFT, 0, 0, 0, cornerW, cornerH));
+
+    // A skeleton rat starts down in the ground and has climbed out by the
+    // end of its rise.
+    const Sheet& skeleton = Load(EnemyInfo(ENEMY_SKELETON_RAT).sheet);
+    ASSERT_NE(skeleton.entry, nullptr);
+    const int standingTop = Top(skeleton, SKELETON_ROW_WALK_LEFT, 0);
+    EXPECT_GT(Top(skeleton, SKELETON_ROW_RISE, 0), standingTop + 20);
+    EXPECT_LE(Top(skeleton, SKELETON_ROW_RISE, skeleton.entry->FramesInRow(SKELETON_ROW_RISE) - 1), standingTop + 3);
+
+    // The tank's shield stands in front of its box, up to the box's top,
+    // from frame 14 of the shield rows; walking, nothing is there.
+    const EnemyKindInfo& info = EnemyInfo(ENEMY_TANK);
+    const Sheet& tank = Load(info.sheet);
+    ASSERT_NE(tank.entry, nullptr);
+    const int boxRight = static_cast<int>((kTankBoxWidth - kTankSpriteX) / info.scale);
+    const int boxTop = static_cast<int>(-kTankSpriteY / info.scale);
+    for (int f = 14; f < tank.entry->FramesInRow(TANK_ROW_SHIELD_RIGHT); ++f)
+        EXPECT_TRUE(AnyOpaque(tank, TANK_ROW_SHIELD_RIGHT, f, boxRight + 3, boxTop + 1, boxRight + 14, boxTop + 2))
+            << "frame " << f;
+    for (int f = 0; f < tank.entry->FramesInRow(TANK_ROW_WALK_RIGHT); ++f)
+        EXPECT_FALSE(AnyOpaque(tank, TANK_ROW_WALK_RIGHT, f, boxRight + 3, boxTop + 1, boxRight + 14, boxTop + 2))
+            << "frame " << f;
 }
 
 TEST(HudArt, BarBacksLeaveTheirBarsADarkWindow)
