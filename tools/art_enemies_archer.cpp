@@ -29,7 +29,6 @@ constexpr Tones kFarSkin{pal::Wood1, pal::Sand0, pal::Sand1};
 constexpr Tones kBandana{pal::Rust0, pal::Rust1, pal::Coral};
 constexpr Tones kLeather{pal::Wood0, pal::Rust0, pal::Rust1};
 constexpr Tones kBowWood{pal::Wood1, pal::Wood2, pal::Wood3};
-constexpr Tones kSteel{pal::Stone0, pal::Stone1, pal::Stone2};
 
 // The body's geometry from the enemy table, in drawn pixels.
 struct Rig {

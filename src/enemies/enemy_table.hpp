@@ -72,8 +72,8 @@ inline constexpr int kSkeletonDepthRange = 50;
 inline constexpr float kEnemyGroundY = 770.f;
 inline constexpr float kArcherGroundY = 780.f;
 // The walkable top of the level floors. An enemy rests with its sprite's
-// bottom on its ground line, so its feet are drawn that line's distance
-// above this one up from its cell's bottom, and stand on the floor.
+// bottom on its ground line, below this floor: its feet are drawn as far
+// above its cell's bottom as the ground line is below the floor.
 inline constexpr float kLevelFloorY = 760.f;
 
 // The hub's training dummy: where it is added (at game start and after the
