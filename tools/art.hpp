@@ -49,6 +49,7 @@ void RegisterCombatArt(PainterRegistry& registry);
 void RegisterBossArt(PainterRegistry& registry);
 void RegisterHubArt(PainterRegistry& registry);
 void RegisterUiArt(PainterRegistry& registry);
+void RegisterHudArt(PainterRegistry& registry);
 
 inline void RegisterAllArt(PainterRegistry& registry) {
     RegisterMenuArt(registry);
@@ -59,4 +60,5 @@ inline void RegisterAllArt(PainterRegistry& registry) {
     RegisterBossArt(registry);
     RegisterHubArt(registry);
     RegisterUiArt(registry);
+    RegisterHudArt(registry);
 }

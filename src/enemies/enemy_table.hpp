@@ -71,6 +71,17 @@ inline constexpr int kSkeletonDepthRange = 50;
 // Ground lines of the enemies' feet (the archer's is lower).
 inline constexpr float kEnemyGroundY = 770.f;
 inline constexpr float kArcherGroundY = 780.f;
+// The walkable top of the level floors. An enemy rests with its sprite's
+// bottom on its ground line, below this floor: its feet are drawn as far
+// above its cell's bottom as the ground line is below the floor.
+inline constexpr float kLevelFloorY = 760.f;
+
+// The hub's training dummy: where it is added (at game start and after the
+// death screen), and the hub floor it is planted in (where the player's feet
+// stand there).
+inline constexpr float kDummySpawnX = 3000.f;
+inline constexpr float kDummySpawnY = 610.f;
+inline constexpr float kDummyFloorY = 720.f;
 
 // Kill icons on the death screen: the skeleton rat's walks on its row 2.
 inline constexpr int kSkeletonIconRow = 2;
