@@ -40,7 +40,7 @@ struct BarLook {
 // A rope lashing across the frame's top and bottom edges at x.
 void Lashing(Canvas& c, const Window& win, int x, const BarLook& look)
 {
-    for (const auto [y0, y1] : {std::pair{0, win.y}, std::pair{win.y + win.h, c.Height()}})
+    for (const auto& [y0, y1] : {std::pair{0, win.y}, std::pair{win.y + win.h, c.Height()}})
         for (int y = y0; y < y1; ++y)
             for (int i = 0; i < 7; ++i) {
                 const int d = (i + y) % 3;

@@ -198,8 +198,9 @@ TEST(VolumeBarHold, TheCursorHoldsAtTheStopWhenDraggedPastIt)
     PlaceVolumeCursor(cursor, bar, stop - 20.f, {0, 0});
     for (int frame = 0; frame < 6; ++frame) {
         UpdateVolumeBar(bar, cursor, {stop + 120.f, 430.f}, true, {0, 0});
-        if (frame > 0)
+        if (frame > 0) {
             EXPECT_FLOAT_EQ(cursor.bounds.left + 18.f, stop) << "frame " << frame;
+        }
     }
     UpdateVolumeBar(bar, cursor, {317.f + 5.f, 430.f}, true, {0, 0});  // a click at the bar's far left
     EXPECT_FLOAT_EQ(cursor.bounds.left + 18.f, 317 + kVolumeStop);
