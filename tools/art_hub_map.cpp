@@ -540,10 +540,129 @@ void PaintMap(Canvas& c) {
     Shadows(c);
 }
 
+// ---- Details: in front of the decor, behind the player -------------------------
+
+// A lantern on a chain from (x, y), lit, with its halo.
+void HangingLantern(Canvas& c, int x, int y, int drop) {
+    for (int cy = y; cy < y + drop; cy += 10) c.StrokeRect(x + 5, cy, 4, 10, pal::Stone0);
+    Halo(c, x + 7, y + drop + 18, 70, pal::Lantern1.WithAlpha(90), 4);
+    Lantern(c, x, y + drop, true);
+}
+
+// A plank sign on two ropes under a beam, its word burnt in.
+void HangingSign(Canvas& c, int cx, int y, int drop, const char* word) {
+    const int w = paint::TextWidth(word, 3) + 30, h = 38, x = cx - w / 2;
+    RopeDown(c, x + 10, y, y + drop + 6, 3);
+    RopeDown(c, x + w - 13, y, y + drop + 6, 3);
+    Canvas sign(w + 2, h + 2);
+    Block(sign, 1, 1, w, h, kPaleWood);
+    sign.FillRect(4, h - 4, w - 6, 3, pal::Wood1);
+    sign.Outline(pal::Ink);
+    c.Blit(sign, x - 1, y + drop - 1);
+    paint::DrawTextOutlined(c, x + 15, y + drop + 10, word, pal::Bone, pal::Wood0, 3);
+}
+
+// A string of little flags between two points, sagging in the middle.
+void Bunting(Canvas& c, Point a, Point b, int sag) {
+    const Rgba flags[] = {pal::Coral, pal::Lantern1, pal::Sea2, pal::Bone, pal::Kelp2};
+    const int n = std::max(2, std::abs(b.x - a.x) / 40);
+    Point prev = a;
+    for (int i = 1; i <= n; ++i) {
+        const double t = static_cast<double>(i) / n;
+        const Point p{a.x + static_cast<int>((b.x - a.x) * t),
+                      a.y + static_cast<int>((b.y - a.y) * t + sag * 4 * t * (1 - t))};
+        c.Line(prev.x, prev.y, p.x, p.y, pal::Sand0, 2);
+        if (i < n) {
+            const Point flag[] = {{p.x - 9, p.y + 1}, {p.x + 9, p.y + 1}, {p.x, p.y + 22}};
+            c.FillPolygon(flag, pal::Ink);
+            const Point inner[] = {{p.x - 7, p.y + 2}, {p.x + 7, p.y + 2}, {p.x, p.y + 19}};
+            c.FillPolygon(inner, flags[i % 5]);
+        }
+        prev = p;
+    }
+}
+
+// Weed hanging from the underside of a floor.
+void HangingWeed(Canvas& c, int x, int y, int w, std::uint32_t seed) {
+    paint::Rng rng(seed);
+    for (int hx = x + rng.Range(4, 20); hx < x + w - 4; hx += rng.Range(10, 34)) {
+        const int len = rng.Range(12, 46);
+        c.FillRect(hx, y, 3, len, rng.Range(0, 2) ? pal::Kelp1 : pal::Kelp0);
+        c.FillRect(hx, y, 3, 3, pal::Kelp2);
+    }
+}
+
+// Shells and a starfish along the sand's edge.
+void Shells(Canvas& c, int y) {
+    paint::Rng rng(131);
+    for (int x = 260; x < 3300; x += rng.Range(160, 360)) {
+        if (rng.Range(0, 3) == 0) {
+            const Point star[] = {{x, y - 12}, {x + 4, y - 4}, {x + 12, y - 4}, {x + 6, y + 2}, {x + 8, y + 10},
+                                  {x, y + 5}, {x - 8, y + 10}, {x - 6, y + 2}, {x - 12, y - 4}, {x - 4, y - 4}};
+            c.FillPolygon(star, pal::Coral);
+            c.FillRect(x - 1, y - 3, 3, 3, pal::CoralLight);
+        } else {
+            c.FillEllipse(x, y + 4, 6, 4, pal::Bone);
+            c.FillRect(x - 4, y + 2, 9, 1, pal::Sand0);
+            c.FillRect(x - 3, y + 5, 7, 1, pal::Sand0);
+        }
+    }
+}
+
+void PaintDetails(Canvas& c) {
+    const int under = DY(Wall(kDeck).Bottom());
+    for (int x : {720, 1780, 2420, 2960}) HangingLantern(c, x, under, 40);
+    const HubRect& upper = Wall(kUpperFloor);
+    for (int x : {700, 1330, 1960}) HangingLantern(c, x, DY(upper.Bottom()), 30);
+    HangingWeed(c, Px(upper.left), DY(upper.Bottom()), Px(upper.width), 137);
+    HangingWeed(c, Px(Wall(kHangingLedge).left), DY(Wall(kHangingLedge).Bottom()), Px(Wall(kHangingLedge).width), 139);
+    HangingWeed(c, Px(Wall(kDeck).left), under, 1200, 141);
+    const HubRect win = LabWindow();
+    HangingSign(c, Px(win.left + win.width / 2), under, 0, "POTIONS");
+    HangingSign(c, Px(kCardSelectorZone.left + kCardSelectorZone.width / 2), under, 4, "SPELLS");
+    Bunting(c, {Px(Wall(kBarRoof).Right()) - 10, DY(Wall(kBarRoof).top) + 30},
+           {Px(kScoreboardAt.x) + 20, DY(kScoreboardAt.y) + 20}, 120);
+    Shells(c, DY(kHubGroundY) + 14);
+}
+
+// ---- The foreground rock: in front of the player --------------------------------
+// It stays where nobody walks: the roof's lip at the top, the corner under
+// the deck beyond the stern post, and a boulder on the sand on the left.
+void PaintRock(Canvas& c) {
+    paint::Rng rng(151);
+    std::vector<Point> lip{{0, 0}, {c.Width(), 0}};
+    Jagged(lip, {c.Width(), 26}, {0, 26}, 24, 30, rng);
+    RockMass(c, lip, kRockFront, 153, 40, kCaveNear.mid);
+    // Stalactites hanging from the lip.
+    for (int x = rng.Range(40, 120); x < c.Width(); x += rng.Range(140, 320)) {
+        const int len = rng.Range(40, 110), w = rng.Range(14, 30);
+        const Point drop[] = {{x, 20}, {x + w, 20}, {x + w / 2 + 2, 20 + len}};
+        c.FillPolygon(drop, kRockFront.mid);
+        c.Line(x + 2, 22, x + w / 2, 18 + len, kRockFront.light);
+        c.Line(x + w, 20, x + w / 2 + 2, 20 + len, pal::Ink);
+    }
+    const int sternRight = Px(Wall(kSternPost).Right());
+    std::vector<Point> corner{{c.Width(), MY(Wall(kDeck).Bottom()) + 90}};
+    Jagged(corner, {c.Width(), MY(Wall(kDeck).Bottom()) + 90}, {sternRight + 60, MY(Wall(kDeck).Bottom()) + 200}, 40, 50, rng);
+    Jagged(corner, {sternRight + 60, MY(Wall(kDeck).Bottom()) + 200}, {sternRight - 40, c.Height()}, 40, 50, rng, true);
+    corner.push_back({c.Width(), c.Height()});
+    RockMass(c, corner, kRockFront, 157, 56, kCaveNear.mid);
+    Barnacles(c, sternRight + 80, MY(kHubGroundY) + 100, c.Width() - sternRight - 100, 200, 159, 22);
+    std::vector<Point> boulder{{0, MY(kHubGroundY) + 110}};
+    Jagged(boulder, {0, MY(kHubGroundY) + 100}, {260, MY(kHubGroundY) + 150}, 30, 40, rng);
+    boulder.push_back({360, c.Height()});
+    boulder.push_back({0, c.Height()});
+    RockMass(c, boulder, kRockFront, 161, 50, kCaveNear.mid);
+    Kelp(c, 120, MY(kHubGroundY) + 130, 80, 10, pal::Kelp0, pal::Kelp1);
+    Kelp(c, 200, MY(kHubGroundY) + 160, 60, -8, pal::Kelp0, pal::Kelp1);
+}
+
 }  // namespace
 
 void RegisterHubMapArt(PainterRegistry& registry) {
     registry.Add(kHubMapSheet, [](Canvas& c, const AssetEntry&) { PaintMap(c); });
+    registry.Add(kHubDetailsSheet, [](Canvas& c, const AssetEntry&) { PaintDetails(c); });
+    registry.Add(kHubRockSheet, [](Canvas& c, const AssetEntry&) { PaintRock(c); });
 }
 
 }  // namespace hub_art
