@@ -215,8 +215,12 @@ inline void Flask(Canvas& c, int x, int y, Tones liquid, float level = 0.7f) {
         const int half = static_cast<int>(std::sqrt(std::max(0.0, 100.0 - (yy - by) * (yy - by))));
         c.FillRect(cx - half, yy, 2 * half + 1, 1, yy == surface ? liquid.light : liquid.mid);
     }
-    c.FillRect(cx + 2, by + 3, 6, 6, liquid.dark);  // shade on the right
-    c.FillCircle(cx + 4, by + 5, 3, liquid.dark);
+    // Shade on the lower right of the belly.
+    for (int yy = std::max(surface + 1, by - 2); yy <= by + 9; ++yy) {
+        const int half = static_cast<int>(std::sqrt(std::max(0.0, 81.0 - (yy - by) * (yy - by))));
+        c.FillRect(cx + half - 2, yy, 2, 1, liquid.dark);
+    }
+    c.FillRect(cx - 5, by + 9, 10, 1, liquid.dark);
     c.FillRect(cx - 6, by - 5, 2, 5, pal::White);  // glint, top left
     c.Set(cx - 4, by - 6, pal::White);
 }
