@@ -251,7 +251,7 @@ void QuestNotes(Canvas& c) {
 void GlowFrame(Canvas& c, int thickness) {
     const int w = c.Width(), h = c.Height();
     for (int k = 0; k < thickness; ++k) {
-        const std::uint8_t a = static_cast<std::uint8_t>(255 - k * 180 / thickness);
+        const std::uint8_t a = static_cast<std::uint8_t>(k < 3 ? 255 : 230 - k * 160 / thickness);
         c.StrokeRect(k, k, w - 2 * k, h - 2 * k, (k < 3 ? pal::Lantern1 : pal::Lantern0).WithAlpha(a));
     }
     for (int i = 0; i < w; ++i) {

@@ -137,14 +137,23 @@ void PaintBarCell(Canvas& c, int row, int f, int n) {
     const int cx0 = boardX + bw + 12, cx1 = postR - 4, top = floor - 38;
     Outlined(c, [&](Canvas& l) {
         Block(l, cx0 + 6, roofUnder + 24, cx1 - cx0 - 12, 4, kDriftwood);
-        for (int k = 0; k < (cx1 - cx0 - 16) / 9; ++k) {
-            const int bx = cx0 + 10 + k * 9;
+        // A keg with a dripping tap at the end of the shelf.
+        const int kx = cx0 + 6, ky = roofUnder + 30;
+        l.FillRoundRect(kx, ky, 16, 14, 3, pal::Wood2);
+        l.FillRect(kx, ky + 3, 16, 1, pal::Stone0);
+        l.FillRect(kx, ky + 10, 16, 1, pal::Stone0);
+        l.FillRect(kx - 4, ky + 8, 4, 2, pal::Lantern0);
+        for (int k = 0; k < (cx1 - cx0 - 40) / 9; ++k) {
+            const int bx = cx0 + 30 + k * 9;
             const Rgba glass = k % 3 == 0 ? pal::Kelp2 : (k % 3 == 1 ? pal::Rust1 : pal::Sea1);
             l.FillRect(bx, roofUnder + 14, 4, 10, glass);
             l.FillRect(bx + 1, roofUnder + 11, 2, 3, glass);
             l.Set(bx + 1, roofUnder + 16, pal::White);
         }
     });
+    // The tap's drip falls a little further every frame.
+    const int dripX = cx0 + 3, dripY = roofUnder + 41 + (f * 3) % 18;
+    c.FillRect(dripX, dripY, 1, 2, pal::Lantern1);
     // The crab: body behind the counter, eye stalks, one claw wiping a mug.
     const int crabX = cx0 + (cx1 - cx0) * 2 / 3, crabY = top - 12 + (f % 12 < 6 ? 0 : 1);
     const int wipe = Round(Wave(f, n) * 4.f);
@@ -626,8 +635,8 @@ void PaintSwords(Canvas& c) {
         for (const Stuck& sw : swords) {
             Outlined(s, [&](Canvas& l) {
                 const int tx = sw.x + sw.lean, ty = floor - sw.len;
-                l.Line(sw.x, floor, tx, ty + 12, pal::Stone1, 3);
-                l.Line(sw.x - 1, floor, tx - 1, ty + 12, pal::Stone2, 1);
+                l.Line(sw.x, floor - 2, tx, ty + 12, pal::Stone1, 3);
+                l.Line(sw.x - 1, floor - 2, tx - 1, ty + 12, pal::Stone2, 1);
                 l.Line(tx - 5, ty + 12, tx + 5, ty + 11, pal::Lantern0, 2);  // guard
                 l.Line(tx, ty + 10, tx, ty + 3, pal::Wood1, 2);              // grip
                 l.FillRect(tx - 1, ty, 3, 3, pal::Lantern0);                   // pommel
@@ -635,7 +644,7 @@ void PaintSwords(Canvas& c) {
         }
         // Sand kicked up around the blades.
         for (int x : {8, 20, 72, 84}) {
-            s.FillEllipse(x, floor, 6, 2, pal::Sand1);
+            s.FillEllipse(x, floor - 1, 6, 1, pal::Sand1);
             s.FillRect(x - 5, floor - 1, 10, 1, pal::Sand2);
         }
     });
