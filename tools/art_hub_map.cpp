@@ -341,9 +341,10 @@ void Deck(Canvas& c) {
 // The stern post: a great timber bound in iron, from the deck into the sand.
 void SternPost(Canvas& c) {
     const HubRect& wall = Wall(kSternPost);
-    const int x = Px(wall.left), y = MY(Wall(kDeck).Bottom()), w = Px(wall.width), bottom = MY(wall.Bottom());
+    // Below the sand it is buried: it is painted down to the sand's top.
+    const int x = Px(wall.left), y = MY(Wall(kDeck).Bottom()), w = Px(wall.width), bottom = MY(kHubGroundY) + 8;
     Upright(c, x, y, w, bottom - y, kDriftwood);
-    for (int by = y + 40; by < bottom - 60; by += 130) IronBand(c, x - 4, by, w + 8);
+    for (int by = y + 40; by < bottom - 60; by += 110) IronBand(c, x - 4, by, w + 8);
     Barnacles(c, x + 6, MY(kHubGroundY) - 70, w - 12, 60, 43, 16);
     // Sand heaped against its foot.
     c.FillEllipse(x + w / 2, MY(kHubGroundY) + 10, w / 2 + 40, 14, pal::Sand1);
@@ -509,6 +510,64 @@ void WorkshopProps(Canvas& c) {
     for (int r = 34; r > 8; r -= 6) c.StrokeEllipse(880, ground - 14, r, r / 3, pal::Sand1);
 }
 
+// Sea anemones glowing on the cave's walls, in little clusters.
+void Anemones(Canvas& c, int x0, int y0, int w, int h, int count, std::uint32_t seed) {
+    paint::Rng rng(seed);
+    for (int i = 0; i < count; ++i) {
+        const int x = x0 + rng.Range(0, w), y = y0 + rng.Range(0, h);
+        const Rgba glow = i % 3 ? pal::Sea2 : pal::Pink;
+        GlowCircle(c, x, y, 22, glow.WithAlpha(26));
+        for (int k = 0; k < 4; ++k) {
+            const int ax = x + rng.Range(-12, 12), ay = y + rng.Range(-8, 8);
+            c.FillRect(ax - 2, ay, 5, 3, Mix(glow, pal::Ink, 0.5f));
+            c.FillRect(ax - 1, ay - 2, 3, 2, glow);
+            c.Set(ax, ay - 3, pal::White);
+        }
+    }
+}
+
+// A ship's wheel hung on the rock: spokes around a hub.
+void ShipWheel(Canvas& c, int cx, int cy, int r) {
+    for (int k = 0; k < 8; ++k) {
+        const double a = 3.14159265 * k / 4;
+        const int ex = cx + static_cast<int>(std::cos(a) * (r + 14)), ey = cy + static_cast<int>(std::sin(a) * (r + 14));
+        c.Line(cx, cy, ex, ey, kDriftwood.mid, 5);
+        c.FillCircle(ex, ey, 4, kDriftwood.light);
+    }
+    for (int t = 0; t < 6; ++t) c.StrokeCircle(cx, cy, r - t, t < 2 ? kPaleWood.light : kPaleWood.mid);
+    c.FillCircle(cx, cy, 10, kDriftwood.dark);
+    c.FillCircle(cx - 2, cy - 2, 5, pal::Lantern0);
+}
+
+// A hammock slung between two posts on a floor.
+void Hammock(Canvas& c, int x0, int x1, int floor) {
+    Upright(c, x0, floor - 150, 12, 150, kDriftwood);
+    Upright(c, x1 - 12, floor - 150, 12, 150, kDriftwood);
+    const int sag = 50, top = floor - 130;
+    for (int x = x0 + 12; x < x1 - 12; ++x) {
+        const double t = static_cast<double>(x - x0 - 12) / (x1 - x0 - 24);
+        const int y = top + static_cast<int>(sag * 4 * t * (1 - t));
+        c.FillRect(x, y, 1, 14, (x / 8) % 2 ? pal::Coral : pal::Sand2);
+        c.Set(x, y + 14, pal::Ink);
+        c.Set(x, y - 1, pal::Ink);
+    }
+}
+
+// An anchor lying in the sand, rusted.
+void Anchor(Canvas& c, int x, int ground) {
+    Canvas a(200, 140);
+    a.Line(30, 120, 170, 30, pal::Rust0, 12);
+    a.Line(30, 120, 170, 30, pal::Rust1, 4);
+    a.StrokeCircle(178, 24, 14, pal::Rust1);
+    a.StrokeCircle(178, 24, 13, pal::Rust0);
+    a.Line(4, 96, 60, 136, pal::Rust0, 10);
+    a.Line(4, 96, 10, 80, pal::Rust0, 8);
+    a.Line(60, 136, 76, 130, pal::Rust0, 8);
+    a.Line(150, 10, 196, 60, pal::Rust0, 8);
+    a.Outline(pal::Ink);
+    c.Blit(a, x, ground - 128);
+}
+
 // Contact shadows where the decor and props meet the floors.
 void Shadows(Canvas& c) {
     const auto& bar = kHubDecor[HUB_DECOR_BAR];
@@ -525,8 +584,12 @@ void PaintMap(Canvas& c) {
     CaveMouth(c);
     Hold(c);
     LabWindowFrame(c);
+    Anemones(c, 40, MY(-1180), 2400, 340, 10, 171);
+    Anemones(c, 40, MY(-640), 1250, 760, 9, 173);
+    ShipWheel(c, 2260, MY(-1000), 60);
     WorkshopProps(c);
     Sand(c);
+    Anchor(c, 300, MY(kHubGroundY) + 18);
     LeftBlock(c);
     SternPost(c);
     Roof(c);
@@ -534,6 +597,8 @@ void PaintMap(Canvas& c) {
     ExitMouth(c);
     Shelf(c);
     UpperFloor(c);
+    Hammock(c, 960, 1340, MY(Wall(kUpperFloor).top));
+    for (int k = 0; k < 3; ++k) Crate(c, 1780 + k * 70 - (k == 2 ? 105 : 0), MY(Wall(kUpperFloor).top) - 62 - (k == 2 ? 62 : 0), 60, kHoldWood);
     HangingLedge(c);
     BarRoof(c);
     Deck(c);

@@ -197,7 +197,7 @@ void PaintBarCell(Canvas& c, int row, int f, int n) {
     }
     // The lantern over the board; lit brighter while the player stands there.
     SmallLantern(c, boardX + bw + 4, roofUnder + 6, Round(Wave(f, n) * 1.6f), true, lit ? 2 + (f % 3 == 0) : 0);
-    if (lit) KeyCap(c, boardX + bw / 2 - 5, by - 18, Round(Wave(f, n) * 1.5f));
+    if (lit) KeyCap(c, boardX - 22, by + 12, Round(Wave(f, n) * 1.5f));
     // Keep the deck's top row and everything under it clear.
     c.FillRect(0, floor + 1, c.Width(), c.Height() - floor - 1, pal::Clear);
     c.FillRect(0, 0, c.Width(), roofUnder, pal::Clear);
@@ -565,7 +565,7 @@ void PaintScoreboard(Canvas& c, bool lit) {
         }
         // Lanterns on both posts.
         for (int px : {19, w - 21}) SmallLantern(s, px, 18, 0, lit, 1);
-        if (lit) KeyCap(s, w / 2 - 6, floor - 16, 0);
+        if (lit) KeyCap(s, w / 2 + 32, 4, 0);
         s.FillRect(0, floor + 1, w, s.Height(), pal::Clear);
     });
 }
