@@ -203,7 +203,7 @@ void QuestPanel(Canvas& c) {
         const HubRect b = QuestButtonRect(q);
         c.BlendRect(Px(b.left) + 20, Px(b.top) + 20, Px(b.width), Px(b.height), pal::Sand0.WithAlpha(60));
     }
-    Ink(c, 946, 150, "pick one quest at a time", 2, pal::Wood1);
+    Ink(c, 946, 160, "pick one quest at a time", 2, pal::Wood1);
     QuitSign(c, kQuestQuit, 311);
 }
 

@@ -654,22 +654,33 @@ void PaintPuffCell(Canvas& c, int f, int n) {
     PaintSmall(c, [&](Canvas& s) {
         // Centred on the player's body: the puff is placed from the body's
         // top-left by kSkinPuffOffset.
-        const int cx = Round((-kSkinPuffOffset.x + 87.f / 2.f) / kPixel);
-        const int cy = Round((-kSkinPuffOffset.y + 162.f / 2.f) / kPixel);
+        const AssetEntry* body = FindAsset(kPlayerBodySheet);
+        const int cx = Round((-kSkinPuffOffset.x + body->width / 2.f) / kPixel);
+        const int cy = Round((-kSkinPuffOffset.y + body->height / 2.f) / kPixel);
         const float t = static_cast<float>(f) / (n - 1);
         const int ring = 6 + Round(t * 26.f);
         const int size = std::max(1, Round((1.f - t) * 9.f) + (f < 3 ? 3 : 0));
         const std::array<Rgba, 5> skins{pal::Wood3, pal::Pink, pal::Kelp2, pal::Sea2, pal::Violet};
-        // Cloud puffs around a ring that grows and thins out.
-        for (int k = 0; k < 10; ++k) {
-            const float a = kTau * k / 10.f + t;
-            const int px = cx + Round(std::cos(a) * ring), py = cy + Round(std::sin(a) * ring * 0.8f);
-            if (size > 1) {
-                s.FillCircle(px, py, size, pal::Stone2);
-                s.FillCircle(px - 1, py - 1, std::max(1, size - 2), pal::White);
+        // Cloud puffs of uneven sizes around a ring that grows and thins out,
+        // rising a little as they go.
+        for (int k = 0; k < 11; ++k) {
+            const float a = kTau * k / 11.f + t * 0.8f;
+            const int r = ring + (k % 3) * 3 - 3;
+            const int px = cx + Round(std::cos(a) * r), py = cy + Round(std::sin(a) * r * 0.75f) - Round(t * 6.f);
+            const int sz = size + (k % 3) - 1;
+            if (sz > 1) {
+                s.FillCircle(px, py, sz, pal::Stone2);
+                s.FillCircle(px - 1, py - 1, std::max(1, sz - 2), pal::White);
+            } else if (sz == 1) {
+                s.Set(px, py, pal::Stone2);
             }
         }
-        if (f < 3) s.FillCircle(cx, cy, 10 - f * 2, pal::White);
+        if (f < 3) {  // the flash: a star of light
+            const int r = 12 - f * 3;
+            s.FillCircle(cx, cy, r / 2 + 2, pal::White);
+            s.FillRect(cx - r, cy - 1, 2 * r + 1, 3, pal::Lantern1);
+            s.FillRect(cx - 1, cy - r, 3, 2 * r + 1, pal::Lantern1);
+        }
         // Sparks in the skins' colours flying out.
         for (int k = 0; k < 12; ++k) {
             const float a = kTau * k / 12.f + 0.3f;

@@ -142,8 +142,11 @@ inline constexpr int kSellerServingLoopStart = 15;
 inline constexpr const char* kSkinPuffSheet = HUB_SPRITES "AnimationSkins.png";
 inline constexpr int kSkinPuffFrames = 11;
 inline constexpr float kSkinPuffFrameTime = 0.125f;
-// Its top-left against the top-left of the player's display bounds.
+// Its top-left against the top-left of the player's body (the hitbox): the
+// 228 x 213 puff is then centred on the 87 x 162 body. (Against the display
+// sprite, 627 x 348, it would burst far up and left of the creature.)
 inline constexpr HubPoint kSkinPuffOffset{-70.f, -50.f};
+inline constexpr const char* kPlayerBodySheet = "Assets/Sprites/Player/imageHitbox2.png";
 
 // ---- Panels: common --------------------------------------------------------
 // Every panel is drawn over the whole screen from the view's top-left.
