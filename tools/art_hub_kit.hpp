@@ -215,12 +215,12 @@ inline void Flask(Canvas& c, int x, int y, Tones liquid, float level = 0.7f) {
         const int half = static_cast<int>(std::sqrt(std::max(0.0, 100.0 - (yy - by) * (yy - by))));
         c.FillRect(cx - half, yy, 2 * half + 1, 1, yy == surface ? liquid.light : liquid.mid);
     }
-    // Shade on the lower right of the belly.
-    for (int yy = std::max(surface + 1, by - 2); yy <= by + 9; ++yy) {
-        const int half = static_cast<int>(std::sqrt(std::max(0.0, 81.0 - (yy - by) * (yy - by))));
-        c.FillRect(cx + half - 2, yy, 2, 1, liquid.dark);
+    // Shade in a crescent on the lower right of the liquid.
+    for (int yy = std::max(surface + 1, by - 3); yy <= by + 10; ++yy) {
+        const int half = static_cast<int>(std::sqrt(std::max(0.0, 100.0 - (yy - by) * (yy - by))));
+        const int inner = std::max(0, half - 3 - std::max(0, yy - by - 4));
+        c.FillRect(cx + inner - 1, yy, half - inner + 2, 1, liquid.dark);
     }
-    c.FillRect(cx - 5, by + 9, 10, 1, liquid.dark);
     c.FillRect(cx - 6, by - 5, 2, 5, pal::White);  // glint, top left
     c.Set(cx - 4, by - 6, pal::White);
 }
