@@ -153,6 +153,32 @@ TEST_F(DropTest, DamageNumbersOfAnySizeSinkAndFadeForASecond)
     EXPECT_TRUE(enemies.damageTexts.empty());
 }
 
+TEST_F(DropTest, PicturesAndFontsAreReadOnceHoweverManyThingsAreMade)
+{
+    const auto makeOneOfEach = [this] {
+        AddArcher(enemies, {1000.f, 780.f});
+        AddTank(enemies, {1000.f, 770.f});
+        AddBird(enemies, {1000.f, 300.f});
+        AddRat(enemies, {1000.f, 770.f});
+        AddSkeletonRat(enemies, {1000.f, 770.f});
+        for (int kind : {SHOT_ARROW, SHOT_BIRD, SHOT_FLASK, SHOT_BONE})
+            AddShot(enemies, {1000.f, 300.f}, kind, 0.f);
+        AddCoins(enemies, {1000.f, 300.f});
+        AddFood(enemies, {1000.f, 300.f});
+        AddBlood(enemies, {1000.f, 300.f}, 0);
+        AddSmoke(enemies, {1000.f, 300.f});
+        AddDamageText(enemies, {1000.f, 300.f}, 20);
+        AddKillIcon(enemies, ENEMY_ARCHER);
+        AddKillIcon(enemies, ENEMY_SKELETON_RAT);
+    };
+    makeOneOfEach();
+    const int loads = assets->loads;
+    for (int n = 0; n < 50; ++n)
+        makeOneOfEach();
+    EXPECT_EQ(assets->loads, loads);
+    EXPECT_TRUE(assets->missing.empty());
+}
+
 // A whole level of enemies fighting a player who never dies: shots that
 // miss, flasks, smoke and summons must not pile up.
 TEST_F(DropTest, EveryListStaysBoundedThroughTenThousandFramesOfALevel)
