@@ -5,9 +5,8 @@
 
 #include <cmath>
 
-constexpr float kFrame = 1.f / 60.f;
-
 struct EnemyTest : GameTest {
+    static constexpr float kFrame = 1.f / 60.f;
     Enemies& enemies = game->enemies;
     Player& player = game->player;
     Hud& hud = game->hud;
