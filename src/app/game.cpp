@@ -14,10 +14,10 @@ void InitGame(MainData& main)
     InitPlayer(game);
     InitLevel(game.level, game);
     InitObstacles(game);
-    InitEnemies(game.enemies);
+    InitEnemies(game.enemies, *game.assets);
     InitDeck(game.deck);
     InitBoss(game.boss);
-    InitHud(game.hud);
+    InitHud(game.hud, *game.assets, game.player);
     InitBombs(game.bombs);
     InitHub(game.hub);
     game.loadingScreen.loadingActive = 0;
@@ -82,7 +82,7 @@ static void UpdateHubFrame(MainData& main, float dt)
         UpdatePlayer(dt, game);
         FollowPlayer(main, dt);
         UpdateBombs(game, dt);
-        UpdateEnemies(game, dt);  // the training dummy
+        UpdateEnemies(game.enemies, dt, game);  // the training dummy
     }
     UpdateHub(game, dt);
     UpdateSkinAnimations(game, dt);
@@ -107,7 +107,7 @@ void UpdateLevelElements(Game& game, float dt)
 static void UpdateLevelFrame(MainData& main, float dt)
 {
     Game& game = main.game;
-    UpdateEnemies(game, dt);
+    UpdateEnemies(game.enemies, dt, game);
     UpdatePlayer(dt, game);
     UpdateHud(game.hud, dt, game);
     UpdateLevelElements(game, dt);
@@ -196,7 +196,7 @@ void GameMouseButtonPressed(MainData& main)
     if (game.hub.inHub != 1) {
         if (game.dialogue.active == 1)
             DialogueClick(game.dialogue);
-        DeathScreenClick(game);
+        DeathScreenClick(game, {click.x, click.y});
     } else {
         HubClick(game, click.button, click.x, click.y);
     }

@@ -1,8 +1,19 @@
 #include "combat/bombs.hpp"
 
-void InitBombs(Bombs& bombs) { bombs.bombCount = 0; }
+void InitBombs(Bombs& bombs)
+{
+    bombs.bombCount = 0;
+    bombs.bombActive = 0;
+    bombs.bombHb.setSize({kBombBoxSize, kBombBoxSize});
+    bombs.bombHb.setOrigin(kBombBoxSize / 2.f, kBombBoxSize / 2.f);
+}
+
 void UpdateBombs(Game&, float) {}
 void DrawBombs(Game&, sf::RenderTarget&) {}
 void DetonateBomb(Bombs&) {}
-void RemoveAllBombs(Bombs& bombs) { bombs.bombCount = 0; }
-int MeleeStrike(Enemies&, Player&, Hud&, Hub&) { return 0; }
+
+void RemoveAllBombs(Bombs& bombs)
+{
+    bombs.bombCount = 0;
+    bombs.bombActive = 0;
+}

@@ -1,5 +1,6 @@
 #pragma once
 // Thrown spell bombs and their detonations.
+#include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 
 struct Game;
@@ -8,8 +9,13 @@ struct Player;
 struct Hud;
 struct Hub;
 
+// The bomb's box (tanks measure the bomb by it).
+inline constexpr float kBombBoxSize = 50.f;
+
 struct Bombs {
     int bombCount = 0;
+    sf::RectangleShape bombHb;  // 50 x 50, origin at its centre
+    int bombActive = 0;         // 1 while a bomb is out; a tank's shield can end it
 };
 
 void InitBombs(Bombs& bombs);

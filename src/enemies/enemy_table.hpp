@@ -44,6 +44,8 @@ struct EnemyKindInfo {
     // The sprite's top-left against the spawn point (the tank's box's
     // top-left: its sprite hangs off the box).
     float spriteX = 0.f, spriteY = 0.f;
+    // The hub's tally a spell kill of this kind raises (-1: none).
+    int killTally = -1;
 };
 
 const EnemyKindInfo& EnemyInfo(int kind);  // kind in 0 .. ENEMY_KIND_COUNT - 1
@@ -83,7 +85,45 @@ inline constexpr float kDummySpawnX = 3000.f;
 inline constexpr float kDummySpawnY = 610.f;
 inline constexpr float kDummyFloorY = 720.f;
 
+// The training dummy's place in the hub.
+inline constexpr float kDummyHomeX = 3000.f;
+inline constexpr float kDummyHomeY = 610.f;
+
 // Kill icons on the death screen: the skeleton rat's walks on its row 2.
 inline constexpr int kSkeletonIconRow = 2;
 inline constexpr int kSkeletonIconFrames = 9;
 inline constexpr float kSkeletonIconFrameTime = 0.1f;
+
+// Detection: how close (in x) the player must come before a kind wakes.
+inline constexpr int kArcherWakeDistance = 750;
+inline constexpr int kTankWakeDistance = 750;
+inline constexpr int kBirdWakeDistance = 500;
+inline constexpr int kRatWakeDistance = 500;
+
+// What enemies throw: the shot's kind is the thrower's kind.
+enum ShotKind { SHOT_ARROW = 0, SHOT_BIRD = 3, SHOT_FLASK = 4, SHOT_BONE = 5 };
+
+struct ShotKindInfo {
+    int kind = 0;
+    const char* picture = nullptr;
+    int frames = 0;  // 0: the whole picture, not animated
+    float frameTime = 0.f;
+};
+
+// nullptr for a code no shot has.
+const ShotKindInfo* ShotInfo(int kind);
+
+// Drops and effects.
+inline constexpr const char* kCoinPicture = "Assets/Sprites/Enemies/Coin.png";
+inline constexpr const char* kFoodPicture = "Assets/Sprites/Enemies/Food.png";
+inline constexpr const char* kBloodSheet = "Assets/Sprites/Enemies/Blood.png";
+inline constexpr int kBloodFrames = 10;
+inline constexpr float kBloodFrameTime = 0.083f;
+inline constexpr const char* kSmokeSheet = "Assets/Sprites/Enemies/SmokeSpriteSheet.png";
+inline constexpr int kSmokeFrames = 31;       // while the cloud lives
+inline constexpr int kSmokeFadeFrames = 45;   // once it fades out
+inline constexpr int kSmokeLoopStart = 17;
+inline constexpr float kSmokeFrameTime = 0.084f;
+inline constexpr float kSmokeScale = 3.f;
+inline constexpr int kFlaskFlightFrames = 4;  // then frames 4 and 5 break it
+inline constexpr int kFlaskBreakFrames = 6;

@@ -406,6 +406,7 @@ const char* const kStartupPictures[] = {
     "Assets/Sprites/Player/imageHitbox2.png",
     "Assets/Sprites/WinScreen.png",
     "Assets/Sprites/HUD/UpgradeDamage.png",
+    "Assets/Sprites/Hud/RedOverlay.png",
     "Assets/Sprites/BackGround/PatternTutobg.png",
     "Assets/Sprites/BackGround/PatternTutoFront.png",
     "Assets/Sprites/Obstacle/porc thai.png",

@@ -17,6 +17,12 @@ bool AnyPanelOpen(const Hub& hub)
     return false;
 }
 
+void CountCoinQuest(Hub& hub)
+{
+    if (hub.questSelected[QUEST_COINS] == 1)
+        hub.questCounters[QUEST_COINS] += 1;
+}
+
 // Walking out of the hub: a fresh level, the player at its start.
 void LeaveHub(Game& game)
 {

@@ -155,6 +155,7 @@ void AddStepWalls(Level& level, Game& game, int boundary, int fromHeight, int to
 // Four patterns of one biome, no pattern twice in a row, then the end.
 void BuildLevel(Level& level, Game& game)
 {
+    HideBossBar(game.hud);
     const int roll = std::rand() % 2;
     int base = 0;
     if (level.rollBiome == 1) {
@@ -245,4 +246,5 @@ void DrawHitboxOverlay(Game& game, sf::RenderTarget& window)
         if (element.hitbox.width > 0.f && element.hitbox.height > 0.f)
             OutlineBox(window, element.hitbox, DebugColour(element.type));
     OutlineBox(window, game.player.hitbox.getGlobalBounds(), sf::Color::Yellow);
+    DrawEnemyHitboxes(game.enemies, window);
 }

@@ -222,7 +222,7 @@ void GiveReward(Game& game, Obstacle& element)
         const sf::FloatRect item = element.itemSprite.getGlobalBounds();
         const sf::Vector2f centre{item.left + item.width / 2.f, item.top + item.height / 2.f};
         for (int call = 0; call < kCoinCalls; ++call)
-            AddCoins(game, centre);
+            AddCoins(game.enemies, centre);
         break;
     }
     case REWARD_DAMAGE:
@@ -235,7 +235,7 @@ void GiveReward(Game& game, Obstacle& element)
         break;
     case REWARD_LIFE:
         player.bonusHealth += kLifeBonus;
-        RaiseMaxHealth(game.hud, kLifeBonus);
+        RaiseMaxHealth(game.hud, player, kLifeBonus);
         std::printf("LIFE");
         break;
     }

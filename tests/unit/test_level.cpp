@@ -119,7 +119,7 @@ TEST_F(LevelTest, TheFourthLevelEndsInPlainDoors)
 
 TEST_F(LevelTest, PatternsPlaceTheirHitboxesAndEnemiesFromTheirX)
 {
-    game->enemies.spawns.push_back({ENEMY_TANK, {1.f, 1.f}});  // last level's: cleared first
+    AddTank(game->enemies, {1.f, 1.f});  // last level's: cleared first
     game->enemies.resetPending = 1;
     AddPattern(level, *game, 1000, 0);
     ASSERT_EQ(level.obstacleCount, 3);
@@ -128,10 +128,13 @@ TEST_F(LevelTest, PatternsPlaceTheirHitboxesAndEnemiesFromTheirX)
     EXPECT_EQ(level.obstacles[0].hitbox, sf::FloatRect(1411.f, 506.f, 993.f, 50.f));
     EXPECT_FALSE(level.obstacles[1].hasSprite);  // the fan is never seen
     EXPECT_EQ(level.obstacles[2].hitbox, sf::FloatRect(3196.f, 506.f, 231.f, 150.f));
-    ASSERT_EQ(game->enemies.spawns.size(), 2u);
-    EXPECT_EQ(game->enemies.spawns[0].kind, ENEMY_BIRD);
-    EXPECT_EQ(game->enemies.spawns[0].position, sf::Vector2f(2579.f, 506.f));
-    EXPECT_EQ(game->enemies.spawns[1].position, sf::Vector2f(1702.f, 200.f));
+    const std::vector<Enemy>& roster = game->enemies.enemies;
+    ASSERT_EQ(roster.size(), 3u);  // the bird, then the archer's body and arm
+    EXPECT_EQ(roster[0].kind, ENEMY_BIRD);
+    EXPECT_EQ(roster[0].sprite.getPosition(), sf::Vector2f(2579.f, 506.f - 75.f));
+    EXPECT_EQ(roster[1].kind, ENEMY_ARCHER);
+    EXPECT_EQ(roster[1].sprite.getPosition(), sf::Vector2f(1702.f, 200.f - 261.f));
+    EXPECT_EQ(roster[2].kind, ENEMY_ARCHER_ARM);
     EXPECT_EQ(game->enemies.resetPending, 0);
     EXPECT_EQ(level.cursorX, 2481);
     EXPECT_EQ(level.exitHeight, 1);
@@ -177,7 +180,7 @@ TEST_F(LevelTest, TutorialAndArenaStandAtTheOrigin)
     EXPECT_EQ(game->camera.maxX, 1920);
     EXPECT_EQ(game->camera.minY, 0);
     EXPECT_EQ(game->hud.bossMaxHealth, 1000);
-    EXPECT_EQ(game->hud.bossName, "Gorsh & Quillet");
+    EXPECT_EQ(game->hud.bossNameText.getString(), "Gorsh & Quillet");
 }
 
 }  // namespace

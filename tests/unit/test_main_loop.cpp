@@ -73,11 +73,11 @@ TEST_F(Dispatch, MiddleButtonReturnsToTheMenuFromEveryModeAndEmptiesTheEnemies)
 {
     for (int mode : {MODE_MENU, MODE_GAME, MODE_PAUSE}) {
         main->game.mode = mode;
-        main->game.enemies.spawns.push_back({ENEMY_TANK, {1, 2}});
+        AddTank(main->game.enemies, {1, 2});
         main->game.dialogue.active = 1;
         Click(sf::Mouse::Middle);
         EXPECT_EQ(main->game.mode, MODE_MENU) << "from mode " << mode;
-        EXPECT_TRUE(main->game.enemies.spawns.empty());
+        EXPECT_TRUE(main->game.enemies.enemies.empty());
         EXPECT_EQ(main->game.dialogue.active, 0);
     }
     main->game.mode = MODE_GAME;

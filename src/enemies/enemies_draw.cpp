@@ -1,0 +1,96 @@
+// Drawing the roster and its lists, the damage numbers and the death
+// screen, and outlining them for the hitbox overlay.
+#include "enemies/enemies.hpp"
+
+#include "app/game.hpp"
+
+#include <algorithm>
+
+namespace {
+
+const sf::Color kEnemyOutline{255, 140, 0};   // orange: what hits are measured by
+const sf::Color kProbeOutline{0, 255, 255};   // cyan: the archer's ground probe
+const sf::Color kShotOutline = sf::Color::White;
+const sf::Color kDropOutline{80, 160, 255};   // blue: coins and food
+const sf::Color kSmokeOutline{190, 120, 255}; // lilac: where smoke hurts
+constexpr float kOutline = -3.f;
+
+void Outline(sf::RenderTarget& window, const sf::FloatRect& box, sf::Color colour)
+{
+    sf::RectangleShape shape({box.width, box.height});
+    shape.setPosition(box.left, box.top);
+    shape.setFillColor(sf::Color::Transparent);
+    shape.setOutlineColor(colour);
+    shape.setOutlineThickness(kOutline);
+    window.draw(shape);
+}
+
+bool InLevelPlay(const Game& game)
+{
+    return game.hub.inHub == 0 && game.level.returnToHub == 0;
+}
+
+}  // namespace
+
+// Level play shows every enemy but the dummy; the hub only the dummy; the
+// tutorial none.
+void DrawEnemies(const Game& game, sf::RenderTarget& window)
+{
+    const Enemies& enemies = game.enemies;
+    const bool levelPlay = InLevelPlay(game);
+    if (levelPlay) {
+        for (const Coin& coin : enemies.coins)
+            window.draw(coin.sprite);
+        for (const Food& food : enemies.food)
+            window.draw(food.sprite);
+    }
+    for (const Enemy& enemy : enemies.enemies) {
+        const bool dummy = enemy.kind == ENEMY_DUMMY;
+        if ((levelPlay && !dummy) || (game.hub.inHub == 1 && dummy))
+            window.draw(enemy.sprite);
+    }
+    for (const Blood& blood : enemies.bloods)
+        window.draw(blood.sprite);
+    if (levelPlay)
+        for (const Shot& shot : enemies.shots)
+            window.draw(shot.sprite);
+    for (const Smoke& smoke : enemies.smokes)
+        window.draw(smoke.sprite);
+}
+
+void DrawDamageTexts(const Game& game, sf::RenderTarget& window)
+{
+    for (const DamageText& number : game.enemies.damageTexts)
+        window.draw(number.text);
+}
+
+void DrawDeathScreen(const Game& game, sf::RenderTarget& window)
+{
+    if (game.deathScreen != 1)
+        return;
+    const Enemies& enemies = game.enemies;
+    window.draw(enemies.panelSprite);
+    const int shown = std::min(enemies.shownKills, static_cast<int>(enemies.killIcons.size()));
+    for (int n = 0; n < shown; ++n)
+        window.draw(enemies.killIcons[static_cast<std::size_t>(n)].sprite);
+    window.draw(enemies.killText);
+}
+
+void DrawEnemyHitboxes(const Enemies& enemies, sf::RenderTarget& window)
+{
+    for (const Enemy& enemy : enemies.enemies) {
+        if (enemy.kind == ENEMY_DUMMY)
+            continue;  // the hub's, not shown in a level
+        Outline(window, EnemyBounds(enemy), kEnemyOutline);
+        if (enemy.kind == ENEMY_ARCHER)
+            Outline(window, enemy.checkGroundHb.getGlobalBounds(), kProbeOutline);
+    }
+    for (const Shot& shot : enemies.shots)
+        Outline(window, shot.sprite.getGlobalBounds(), kShotOutline);
+    for (const Coin& coin : enemies.coins)
+        Outline(window, coin.sprite.getGlobalBounds(), kDropOutline);
+    for (const Food& food : enemies.food)
+        Outline(window, food.sprite.getGlobalBounds(), kDropOutline);
+    for (const Smoke& smoke : enemies.smokes)
+        Outline(window, smoke.sprite.getGlobalBounds(), kSmokeOutline);
+}
