@@ -41,6 +41,12 @@ Scene CurrentScene(const Game& game)
     return SCENE_LEVEL;
 }
 
+bool InLevelPlay(const Game& game)
+{
+    const Scene scene = CurrentScene(game);
+    return scene != SCENE_HUB && scene != SCENE_TUTORIAL;
+}
+
 const char* SceneName(Scene scene)
 {
     switch (scene) {

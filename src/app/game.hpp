@@ -55,6 +55,9 @@ struct Game {
 };
 
 Scene CurrentScene(const Game& game);
+// A level that is not the tutorial (the arena and the death screen too):
+// enemies fight, drops fall, the HUD shows health and mana.
+bool InLevelPlay(const Game& game);
 const char* SceneName(Scene scene);
 
 void InitGame(MainData& main);

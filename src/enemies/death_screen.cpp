@@ -15,11 +15,11 @@ namespace {
 constexpr float kFirstReveal = 0.75f;   // the first icon shows after this...
 constexpr float kRevealEvery = 0.2f;    // ...then one more every 0.2 s
 constexpr float kButtonSize = 175.f;
-const sf::Vector2f kButtonAt{870.f, 880.f};
+const sf::Vector2f kButtonAt{870.f, 880.f};  // around the panel's BACK plaque
 constexpr int kRowWidth = 754;          // icons start a new row past this
 constexpr int kRowHeight = 150;
 constexpr int kArcherBeforeTank = 50;   // the last archer leaves room for the tanks
-const sf::Vector2f kCountAt{960.f, 215.f};
+const sf::Vector2f kCountAt{kScreenHalfWidth, 215.f};  // over the panel, centred
 constexpr unsigned kCountSize = 56;
 constexpr float kCountOutline = 4.f;
 const sf::Vector2f kHubArrival{50.f, 500.f};

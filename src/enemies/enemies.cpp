@@ -2,11 +2,14 @@
 // kind's behaviour, the hit tint, then the lists), area damage and death.
 #include "enemies/enemies.hpp"
 
+#include "engine/layout_table.hpp"
+
 #include "app/game.hpp"
 #include "enemies/enemy_common.hpp"
 #include "engine/asset_manifest.hpp"
 #include "engine/assets.hpp"
 #include "engine/collision.hpp"
+#include "engine/layout_table.hpp"
 
 #include <algorithm>
 #include <cmath>
@@ -14,7 +17,7 @@
 namespace {
 
 constexpr float kGravityPerFrame = 9.8f;  // added to the fall speed every frame, whatever its length
-constexpr float kFallenOutY = 1080.f;     // an enemy whose top passes this fell out of the level
+constexpr float kFallenOutY = kScreenHeight;  // an enemy whose top passes the world's bottom fell out
 constexpr float kHitTintTime = 0.5f;
 constexpr float kStunTime = 0.25f;
 constexpr int kLightning = 4;             // the spell whose hits stun
@@ -293,7 +296,7 @@ void AnimateEnemy(Enemy& enemy, float dt)
 
 void UpdateEnemies(Enemies& enemies, float dt, Game& game)
 {
-    if (game.hub.inHub == 0 && game.level.returnToHub == 0) {
+    if (InLevelPlay(game)) {
         if (game.deathScreen == 0)
             PlayLevelFrame(enemies, dt, game);
         else

@@ -25,10 +25,6 @@ void Outline(sf::RenderTarget& window, const sf::FloatRect& box, sf::Color colou
     window.draw(shape);
 }
 
-bool InLevelPlay(const Game& game)
-{
-    return game.hub.inHub == 0 && game.level.returnToHub == 0;
-}
 
 }  // namespace
 

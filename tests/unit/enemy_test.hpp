@@ -14,7 +14,7 @@ struct EnemyTest : GameTest {
     void SetUp() override
     {
         GameTest::SetUp();
-        InitCamera(*game);
+        InitCamera(game->camera, game->level.cursorX);
         InitPlayer(*game);
         player.cinematicState = CINEMATIC_NONE;
         InitEnemies(enemies, *assets);
