@@ -2,7 +2,6 @@
 
 void InitBombs(Bombs& bombs)
 {
-    bombs.bombCount = 0;
     bombs.bombActive = 0;
     bombs.bombHb.setSize({kBombBoxSize, kBombBoxSize});
     bombs.bombHb.setOrigin(kBombBoxSize / 2.f, kBombBoxSize / 2.f);
@@ -12,8 +11,17 @@ void UpdateBombs(Game&, float) {}
 void DrawBombs(Game&, sf::RenderTarget&) {}
 void DetonateBomb(Bombs&) {}
 
+void RemoveExplosion(Bombs& bombs, int index)
+{
+    if (index < 0 || index >= static_cast<int>(bombs.explosions.size()))
+        return;
+    bombs.explosions.erase(bombs.explosions.begin() + index);
+    bombs.explosionCount = static_cast<int>(bombs.explosions.size());
+}
+
 void RemoveAllBombs(Bombs& bombs)
 {
-    bombs.bombCount = 0;
+    bombs.explosions.clear();
+    bombs.explosionCount = 0;
     bombs.bombActive = 0;
 }
