@@ -26,3 +26,15 @@ if [[ ! -f "$build/CMakeCache.txt" ]]; then
     cmake -S "$top" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 fi
 cmake --build "$build" -j"$(nproc)"
+
+# The same game built with AddressSanitizer and UndefinedBehaviorSanitizer,
+# for the tests that play it through (./check); it reads the Assets/ tree
+# generated above.
+if [[ "${TIDEWRACK_SKIP_SANITIZED:-0}" != 1 ]]; then
+    sanitized="$top/build-asan"
+    if [[ ! -f "$sanitized/CMakeCache.txt" ]]; then
+        cmake -S "$top" -B "$sanitized" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIDEWRACK_SANITIZE=ON \
+              -DTIDEWRACK_ASSETS_FROM="$build/Assets"
+    fi
+    cmake --build "$sanitized" -j"$(nproc)" --target tidewrack
+fi

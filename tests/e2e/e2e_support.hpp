@@ -98,12 +98,12 @@ inline std::string ScriptPath(const std::string& name)
 // script's screenshots land in the folder) at a fixed 60 frames a second of
 // simulated time, with the given extra arguments.
 inline GameRun RunGame(const std::vector<std::string>& args, const std::filesystem::path& folder,
-                       const std::string& binary = TIDEWRACK_BINARY)
+                       const std::string& binary = TIDEWRACK_BINARY, const std::string& environment = "")
 {
     // A file the asset manifest does not list stops the game: a typo in
     // the code fails the test instead of showing nothing.
-    std::string command = "cd " + ShellQuote(folder.string()) + " && TIDEWRACK_STRICT_MANIFEST=1 "
-                        + ShellQuote(binary) + " --fixed-dt 0.0166667";
+    std::string command = "cd " + ShellQuote(folder.string()) + " && TIDEWRACK_STRICT_MANIFEST=1 " + environment
+                        + " " + ShellQuote(binary) + " --fixed-dt 0.0166667";
     for (const std::string& arg : args)
         command += " " + ShellQuote(arg);
     const auto out = folder / "stdout.txt";
@@ -124,6 +124,39 @@ inline GameRun RunGame(const std::vector<std::string>& args, const std::filesyst
     }
     return run;
 }
+
+// The game built with AddressSanitizer and UndefinedBehaviorSanitizer
+// (./check builds it in build-asan); empty when there is none.
+inline std::string SanitizedBinary()
+{
+    const std::string binary = TIDEWRACK_ASAN_BINARY;
+    return std::filesystem::exists(binary) ? binary : std::string();
+}
+
+// The same run with the sanitized game: any error report fails it, leaks
+// included. The software OpenGL driver is loaded before the game and stays
+// loaded: left to the GL library, it is unloaded before the leak check and
+// the blocks it still held at that moment read as leaks with no name.
+inline GameRun RunSanitizedGame(const std::vector<std::string>& args, const std::filesystem::path& folder)
+{
+    const std::string environment =
+        "ASAN_OPTIONS=detect_leaks=1:abort_on_error=0:halt_on_error=1 "
+        "UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 "
+        "LSAN_OPTIONS=suppressions=" + ShellQuote(std::string(TIDEWRACK_TESTS) + "/lsan.supp") + " "
+        "LD_PRELOAD=" + ShellQuote(std::string(TIDEWRACK_ASAN_RUNTIME) + " " + TIDEWRACK_GL_DRIVER);
+    return RunGame(args, folder, SanitizedBinary(), environment);
+}
+
+// What a sanitizer said on standard error, or nothing.
+inline bool SanitizerSpoke(const std::string& err)
+{
+    return err.find("AddressSanitizer") != std::string::npos || err.find("LeakSanitizer") != std::string::npos
+        || err.find("runtime error:") != std::string::npos;
+}
+
+#define REQUIRE_SANITIZED_GAME()                                                                  \
+    if (SanitizedBinary().empty())                                                                \
+    GTEST_FAIL() << "no sanitized game at " TIDEWRACK_ASAN_BINARY ": ./check builds it (setup/setup.sh)"
 
 // A number of the run report (`--report`): `key` is a JSON key such as
 // "frames" or "health"; the first one in the text is taken. NaN when absent.
