@@ -1,6 +1,7 @@
 // The game as a desktop program: any window size letterboxed, the window's
 // toggle, focus, the arrow keys and keys by place, and gamepads.
 #include "app/main_data.hpp"
+#include "app/run_options.hpp"
 #include "engine/gamepad_table.hpp"
 #include "engine/layout_table.hpp"
 #include "ui/volume_bar.hpp"
@@ -9,6 +10,10 @@
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Window/VideoMode.hpp>
 #include <gtest/gtest.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
 #include <memory>
 #include <set>
 #include <string>
@@ -534,6 +539,103 @@ TEST_F(Program, InPlayTheStickAimsTheSwordFromThePlayer)
     Frames(1);
     EXPECT_EQ(MousePosition(main->input), sf::Vector2i(200, 500));
     EXPECT_EQ(game.player.aimRight, 0);
+}
+
+// ---- Replays ------------------------------------------------------------------------
+
+TEST(Script, EveryLineAReplayWritesReadsBackTheSame)
+{
+    const char* const lines[] = {"0 seed 4294967295", "3 key Left down", "3 key LShift up", "4 mouse -5 1200",
+                                 "5 click right 10 20", "6 release middle", "7 focus lost", "7 focus gained",
+                                 "8 pad 2 connect", "8 pad 7 disconnect", "9 pad 0 button 31 down",
+                                 "9 pad 1 axis PovY -100", "9 pad 1 axis Z 33.25", "10 dt 0.016712345",
+                                 "11 warp 100.5 -20", "11 goto door", "12 resize 1366 768", "13 screenshot a.png",
+                                 "14 quit"};
+    for (const char* text : lines) {
+        std::istringstream in(text);
+        std::vector<ScriptLine> script;
+        std::string error;
+        ASSERT_TRUE(ParseScript(in, script, error)) << text << ": " << error;
+        ASSERT_EQ(script.size(), 1u);
+        const std::string written = ScriptLineText(script[0]);
+        std::istringstream again(written);
+        std::vector<ScriptLine> reread;
+        ASSERT_TRUE(ParseScript(again, reread, error)) << written;
+        EXPECT_EQ(ScriptLineText(reread[0]), written);
+        if (script[0].action == SCRIPT_DT)
+            EXPECT_EQ(reread[0].dt, script[0].dt) << "a frame's time comes back to the bit";
+        else
+            EXPECT_EQ(written, text);
+    }
+}
+
+TEST(Script, BadLinesOfTheNewVerbsAreNamed)
+{
+    for (const char* bad : {"1 pad 8 connect", "1 pad 0 button 32 down", "1 pad 0 axis W 3", "1 pad 0 axis X 101",
+                            "1 pad 0 wobble", "1 dt 0", "1 dt 2", "2 seed 5", "1 resize 0 5", "1 focus away"}) {
+        std::istringstream text(std::string("0 quit\n") + bad + "\n");
+        std::vector<ScriptLine> script;
+        std::string error;
+        EXPECT_FALSE(ParseScript(text, script, error)) << bad;
+        EXPECT_NE(error.find("line 2"), std::string::npos) << error;
+    }
+}
+
+TEST(RunOptions, AReplaysSeedAndTimesAreTakenUnlessTheCommandSaysOtherwise)
+{
+    const std::filesystem::path file
+        = std::filesystem::temp_directory_path() / ("tidewrack-replay-" + std::to_string(::getpid()) + ".script");
+    std::ofstream(file) << "0 seed 77\n0 dt 0.02\n1 dt 0.03\n";
+    const std::string path = file.string();
+    const auto parse = [](std::vector<const char*> args) {
+        RunOptions options;
+        std::string error;
+        EXPECT_TRUE(ParseRunOptions(static_cast<int>(args.size()), args.data(), options, error)) << error;
+        return options;
+    };
+    const RunOptions replay = parse({"t", "--script", path.c_str(), "--windowed", "--record", "/tmp/r.script"});
+    EXPECT_EQ(replay.seed, 77u);
+    EXPECT_TRUE(replay.scriptTimed);
+    EXPECT_TRUE(replay.windowed);
+    EXPECT_EQ(replay.record, "/tmp/r.script");
+    EXPECT_EQ(parse({"t", "--seed", "5", "--script", path.c_str()}).seed, 5u);
+    EXPECT_EQ(parse({"t", "--script", path.c_str(), "--seed", "5"}).seed, 5u);
+    EXPECT_FALSE(parse({"t"}).windowed);
+    std::filesystem::remove(file);
+}
+
+// What the game hears is written as it is heard: a gamepad as its keys, the
+// window's own events not at all, and each frame's time.
+TEST_F(Program, ARecordingHoldsWhatTheGameHeard)
+{
+    const std::filesystem::path file
+        = std::filesystem::temp_directory_path() / ("tidewrack-record-" + std::to_string(::getpid()) + ".script");
+    ASSERT_TRUE(StartRecording(main->recording, file.string(), 12));
+    StandInALevel();
+    main->recording.frame = 3;
+    Pad(sf::Event::JoystickConnected, 0);
+    Frames(1);
+    PadButton(PAD_SOUTH, true);
+    Take(WindowMouse(sf::Event::MouseButtonPressed, {40, 50}));
+    sf::Event resized{};
+    resized.type = sf::Event::Resized;
+    resized.size = {800, 600};
+    Take(resized);
+    main->frameDt = 0.25f;
+    main->recording.frame = 4;
+    Frames(1);
+    ASSERT_TRUE(StopRecording(main->recording));
+    std::ifstream in(file);
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::filesystem::remove(file);
+    EXPECT_EQ(text, "# A Tidewrack replay: play it with --script\n"
+                    "0 seed 12\n"
+                    "3 dt 0.016666668\n"
+                    "3 key Space down\n"
+                    "3 mouse 40 50\n"
+                    "3 click left 40 50\n"
+                    "4 dt 0.25\n"
+                    "4 quit\n");
 }
 
 }  // namespace
