@@ -12,6 +12,7 @@
 
 namespace {
 
+constexpr float kLongestFrame = 3600.f;  // seconds
 
 template <typename Number>
 bool ParseNumber(const std::string& text, Number& value)
@@ -101,8 +102,9 @@ bool ParseActionLine(const std::vector<std::string>& words, ScriptLine& line, st
     }
     if (verb == "dt" && words.size() == 3) {
         line.action = SCRIPT_DT;
-        if (!ParseNumber(words[2], line.dt) || !(line.dt > 0.f && line.dt <= 1.f))
-            return why = "a frame's time is more than 0 and at most 1 second", false;
+        // A replay's first frame holds the start-up's time, seconds long.
+        if (!ParseNumber(words[2], line.dt) || !(line.dt > 0.f && line.dt <= kLongestFrame))
+            return why = "a frame's time is more than 0 and at most an hour", false;
         return true;
     }
     if (verb == "seed" && words.size() == 3) {

@@ -572,7 +572,7 @@ TEST(Script, EveryLineAReplayWritesReadsBackTheSame)
 TEST(Script, BadLinesOfTheNewVerbsAreNamed)
 {
     for (const char* bad : {"1 pad 8 connect", "1 pad 0 button 32 down", "1 pad 0 axis W 3", "1 pad 0 axis X 101",
-                            "1 pad 0 wobble", "1 dt 0", "1 dt 2", "2 seed 5", "1 resize 0 5", "1 focus away"}) {
+                            "1 pad 0 wobble", "1 dt 0", "1 dt -1", "1 dt 4000", "2 seed 5", "1 resize 0 5", "1 focus away"}) {
         std::istringstream text(std::string("0 quit\n") + bad + "\n");
         std::vector<ScriptLine> script;
         std::string error;
