@@ -73,11 +73,21 @@ PadView CurrentPadView(MainData& main)
     return view;
 }
 
+// In a menu the pad's pointer shows as the system's cursor (whose move
+// comes back as the same canvas position); in play the aim stays unseen.
+static void ShowPadPointer(MainData& main, const sf::Event& event)
+{
+    if (event.type == sf::Event::MouseMoved && main.input.pad.pointerMode && main.input.focused && main.window.isOpen())
+        sf::Mouse::setPosition(CanvasToWindow(main.input.letterbox, {event.mouseMove.x, event.mouseMove.y}), main.window);
+}
+
 // The gamepads' state as keyboard and mouse events, through the same path.
 static void SendPadEvents(MainData& main)
 {
-    for (const sf::Event& event : PadEvents(main.input, CurrentPadView(main)))
+    for (const sf::Event& event : PadEvents(main.input, CurrentPadView(main))) {
         TakeEvent(main, event);
+        ShowPadPointer(main, event);
+    }
 }
 
 void TakeEvent(MainData& main, sf::Event event)
@@ -214,8 +224,10 @@ void UpdateMain(MainData& main)
     main.frameDt = 0.f;
     RecordFrameTime(main.recording, dt);
     SendPadEvents(main);  // a change of mode since the last events lets go of what the pad held
-    if (const std::optional<sf::Event> move = SteerPadPointer(main.input, dt, CurrentPadView(main)))
+    if (const std::optional<sf::Event> move = SteerPadPointer(main.input, dt, CurrentPadView(main))) {
         TakeEvent(main, *move);
+        ShowPadPointer(main, *move);
+    }
     switch (main.game.mode) {
     case MODE_MENU: UpdateMenu(main); break;
     case MODE_GAME: UpdateGame(main, dt); break;
@@ -226,7 +238,7 @@ void UpdateMain(MainData& main)
 
 void RenderMain(MainData& main)
 {
-    main.window.clear(sf::Color::Black);  // the whole window: the bars around the canvas stay black
+    main.window.clear(sf::Color::Black);
     switch (main.game.mode) {
     case MODE_MENU: DrawMenu(main); break;
     case MODE_GAME: DrawGame(main); break;
@@ -236,6 +248,7 @@ void RenderMain(MainData& main)
         break;
     default: break;
     }
+    DrawLetterboxBars(main);
 }
 
 void DrawMain(MainData& main)

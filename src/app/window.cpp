@@ -4,6 +4,7 @@
 #include "engine/layout_table.hpp"
 
 #include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Window/VideoMode.hpp>
 
 namespace {
@@ -71,6 +72,31 @@ void ApplyLetterbox(MainData& main, sf::Vector2u size)
     main.game.camera.view.setViewport(LetterboxViewport(main.input.letterbox));
     if (main.window.isOpen())
         main.window.setView(main.game.camera.view);
+}
+
+void DrawLetterboxBars(MainData& main)
+{
+    const Letterbox& box = main.input.letterbox;
+    const sf::Vector2f window(box.window);
+    const sf::FloatRect shown(box.shown);
+    if (shown.left <= 0.f && shown.top <= 0.f && shown.width >= window.x && shown.height >= window.y)
+        return;
+    const sf::View canvasView = main.window.getView();
+    main.window.setView(sf::View(sf::FloatRect(0.f, 0.f, window.x, window.y)));
+    const float bottom = shown.top + shown.height, right = shown.left + shown.width;
+    const sf::FloatRect bars[] = {{0.f, 0.f, window.x, shown.top},
+                                  {0.f, bottom, window.x, window.y - bottom},
+                                  {0.f, shown.top, shown.left, shown.height},
+                                  {right, shown.top, window.x - right, shown.height}};
+    sf::RectangleShape bar;
+    bar.setFillColor(sf::Color::Black);
+    for (const sf::FloatRect& area : bars)
+        if (area.width > 0.f && area.height > 0.f) {
+            bar.setPosition(area.left, area.top);
+            bar.setSize({area.width, area.height});
+            main.window.draw(bar);
+        }
+    main.window.setView(canvasView);
 }
 
 bool IsToggleKey(const Input& input, sf::Keyboard::Key key)

@@ -26,5 +26,9 @@ void ToggleFullscreen(MainData& main);
 // After the window took a new size: the letterbox, the views' viewport and
 // the mouse's mapping follow it.
 void ApplyLetterbox(MainData& main, sf::Vector2u size);
+// Paints the bars around the canvas black again: a scene may clear the
+// whole window to its own colour. Up to four small rectangles, after the
+// frame's drawing.
+void DrawLetterboxBars(MainData& main);
 // F11, or Enter while an Alt key is held.
 bool IsToggleKey(const Input& input, sf::Keyboard::Key key);

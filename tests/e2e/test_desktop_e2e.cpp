@@ -104,7 +104,14 @@ TEST(AnyDisplay, AWindowOfAnySizeLetterboxesTheCanvas)
                                                "5 click left 258 610\n"  // Options
                                                "6 release left\n"
                                                "8 screenshot options.png\n"
-                                               "9 quit\n";
+                                               "9 mouse 960 918\n"  // back
+                                               "11 click left 960 918\n"
+                                               "12 release left\n"
+                                               "13 mouse 258 435\n"  // Play
+                                               "15 click left 258 435\n"
+                                               "16 release left\n"
+                                               "20 screenshot game.png\n"
+                                               "21 quit\n";
     const GameRun run = RunGame({"--windowed", "--script", (folder / "window.script").string()}, folder);
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(LoadScreenshot(folder / "windowed.png").getSize(), sf::Vector2u(1280, 720))
@@ -113,8 +120,12 @@ TEST(AnyDisplay, AWindowOfAnySizeLetterboxesTheCanvas)
     ASSERT_EQ(options.getSize(), sf::Vector2u(1000, 700));
     const Letterbox box = FitLetterbox({1000, 700});
     ASSERT_GT(box.shown.top, 0);
-    for (const sf::Vector2u bar : {sf::Vector2u(500, 5), sf::Vector2u(20, 695)})
+    const sf::Image game = LoadScreenshot(folder / "game.png");
+    for (const sf::Vector2u bar : {sf::Vector2u(500, 5), sf::Vector2u(20, 695)}) {
         EXPECT_EQ(options.getPixel(bar.x, bar.y), sf::Color::Black) << "the bars are black";
+        EXPECT_EQ(game.getPixel(bar.x, bar.y), sf::Color::Black) << "in play too, under the sky's own colour";
+    }
+    EXPECT_NE(game.getPixel(500, 350), sf::Color::Black);
     const sf::Image bar = Menu("SoundBar.png");
     EXPECT_GT(MatchLetterboxed(options, bar, CentredAt(bar, {960, 433}), box), 0.8) << "the options screen";
 }
