@@ -61,6 +61,7 @@ PadView CurrentPadView(MainData& main)
     Game& game = main.game;
     PadView view;
     view.pointerMode = game.mode != MODE_GAME || game.deathScreen == 1 || AnyPanelOpen(game.hub);
+    view.inPlay = game.mode == MODE_GAME;
     if (game.mode == MODE_MENU)
         view.targets = MenuTargets(main.menu);
     else if (game.mode == MODE_PAUSE)

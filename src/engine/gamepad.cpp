@@ -127,11 +127,12 @@ std::optional<bool> Edge(bool down, bool& held, bool& latched)
     return down;
 }
 
-void PlayEvents(Input& input, std::vector<sf::Event>& out)
+// `pointerTaken`: south and the directions drive the pointer instead.
+void PlayEvents(Input& input, bool pointerTaken, std::vector<sf::Event>& out)
 {
     PadDispatch& pad = input.pad;
     for (const KeyBinding& binding : KeyBindings()) {
-        if (binding.pad == PAD_NONE)
+        if (binding.pad == PAD_NONE || (pointerTaken && (binding.pad == PAD_SOUTH || binding.pad >= PAD_LEFT)))
             continue;
         const std::size_t a = static_cast<std::size_t>(binding.action);
         bool held = pad.held[a], latched = pad.latched[a];
@@ -258,8 +259,8 @@ std::vector<sf::Event> PadEvents(Input& input, const PadView& view)
         ChangeMode(input, view.pointerMode, out);
     if (view.pointerMode)
         PointerEvents(input, view, out);
-    else
-        PlayEvents(input, out);
+    if (!view.pointerMode || view.inPlay)
+        PlayEvents(input, view.pointerMode, out);
     return out;
 }
 

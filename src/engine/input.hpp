@@ -62,6 +62,8 @@ struct Input {
 // What the game around the pad looks like this frame.
 struct PadView {
     bool pointerMode = true;             // a menu, the pause, a panel or the death screen is up
+    bool inPlay = false;                 // the game runs (a panel or the death screen over it): the
+                                         // controls the pointer leaves free keep their actions
     std::vector<sf::Vector2f> targets;   // its buttons' centres, canvas pixels: the d-pad steps between them
     sf::Vector2f aimFrom{};              // the player on the canvas: in play the stick aims from there
 };
@@ -116,7 +118,8 @@ bool PadControlDown(const Input& input, int control, bool wasDown = false);
 // The keyboard and mouse events the pads' state now calls for: in play,
 // each bound action's press and release as its key or button; in a menu,
 // south as the pointer's button and the d-pad stepping the pointer to the
-// next target. A change of mode first releases what the other mode held.
+// next target (over the running game, the other controls keep their
+// actions). A change of mode first releases what the other mode held.
 std::vector<sf::Event> PadEvents(Input& input, const PadView& view);
 // Each frame: in a menu the left stick moves the pointer; in play, once the
 // stick has been pushed, the pointer stands where the stick aims from the

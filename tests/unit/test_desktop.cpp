@@ -517,6 +517,35 @@ TEST_F(Program, WhatResumesTheGameIsNotTakenIntoIt)
     EXPECT_TRUE(IsActionDown(main->input, ACTION_DASH));
 }
 
+// Over the running game (a hub panel, the death screen) south and the
+// d-pad drive the pointer, and the other controls keep their actions: start
+// still pauses, north still interacts.
+TEST_F(Program, OverTheDeathScreenThePointerAndTheActionsShareThePad)
+{
+    StandInALevel();
+    game.deathScreen = 1;
+    Pad(sf::Event::JoystickConnected, 0);
+    Frames(1);
+    PadButton(PAD_NORTH, true);
+    EXPECT_TRUE(IsActionDown(main->input, ACTION_INTERACT));
+    PadButton(PAD_NORTH, false);
+    Pad(sf::Event::JoystickMoved, sf::Joystick::PovY, 100.f);
+    EXPECT_EQ(MousePosition(main->input), Centre(main->menu.returnButton)) << "the d-pad goes to its button";
+    EXPECT_FALSE(IsActionDown(main->input, ACTION_DIVE));
+    PadButton(PAD_SOUTH, true);
+    EXPECT_TRUE(IsButtonDown(main->input, kPointerButton));
+    EXPECT_FALSE(IsActionDown(main->input, ACTION_JUMP));
+    PadButton(PAD_SOUTH, false);
+    PadButton(PAD_START, true);
+    EXPECT_EQ(game.mode, MODE_PAUSE);
+    // In the menus start is nothing: Escape would close the game.
+    PadButton(PAD_START, false);
+    game.mode = MODE_MENU;
+    Frames(1);
+    PadButton(PAD_START, true);
+    EXPECT_TRUE(main->open);
+}
+
 TEST_F(Program, InPlayTheStickAimsTheSwordFromThePlayer)
 {
     StandInALevel();
