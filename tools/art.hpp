@@ -50,6 +50,7 @@ void RegisterBossArt(PainterRegistry& registry);
 void RegisterHubArt(PainterRegistry& registry);
 void RegisterUiArt(PainterRegistry& registry);
 void RegisterHudArt(PainterRegistry& registry);
+void RegisterIconArt(PainterRegistry& registry);
 
 inline void RegisterAllArt(PainterRegistry& registry) {
     RegisterMenuArt(registry);
@@ -61,4 +62,5 @@ inline void RegisterAllArt(PainterRegistry& registry) {
     RegisterHubArt(registry);
     RegisterUiArt(registry);
     RegisterHudArt(registry);
+    RegisterIconArt(registry);
 }

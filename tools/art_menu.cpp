@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "art.hpp"
 #include "engine/key_table.hpp"
@@ -308,24 +309,106 @@ std::string CapOf(const ControlsRow& row) {
     return cap;
 }
 
-// The real bindings, painted from the key table the game reads.
+constexpr int kCapHeight = 44;
+constexpr int kCapGap = 8;
+
+// A key cap with its label (at least `least` wide); returns its width.
+int KeyCap(Canvas& c, int x, int y, const std::string& label, int least = 0) {
+    const int w = std::max(least, paint::TextWidth(label, 3) + 24);
+    c.FillRoundRect(x, y, w, kCapHeight, 6, pal::Bone);
+    c.FillRect(x + 3, y + 36, w - 6, 6, pal::Sand1);
+    c.StrokeRect(x, y, w, kCapHeight, pal::Wood0, 2);
+    paint::DrawText(c, x + 12, y + 10, label, pal::Wood0, 3);
+    return w;
+}
+
+// A square arrow key with its arrow painted on; `name` is SFML's ("Left").
+int ArrowCap(Canvas& c, int x, int y, const std::string& name) {
+    const int direction = name == "Left" ? PAD_LEFT : name == "Up" ? PAD_UP : name == "Down" ? PAD_DOWN : PAD_RIGHT;
+    KeyCap(c, x, y, "", kCapHeight);
+    const int cx = x + 22, cy = y + 19;
+    // The arrow points right; the other directions turn it.
+    const auto at = [&](int along, int across) -> Point {
+        switch (direction) {
+        case PAD_LEFT: return {cx - along, cy + across};
+        case PAD_UP: return {cx + across, cy - along};
+        case PAD_DOWN: return {cx + across, cy + along};
+        default: return {cx + along, cy + across};
+        }
+    };
+    const Point head[] = {at(10, 0), at(0, -9), at(0, 9)};
+    c.FillPolygon(head, pal::Wood0);
+    const Point shaft[] = {at(-10, -3), at(0, -3), at(0, 3), at(-10, 3)};
+    c.FillPolygon(shaft, pal::Wood0);
+    return kCapHeight;
+}
+
+// A gamepad's control, dark as a pad's buttons are: the face buttons as a
+// diamond with the one pressed lit, the d-pad as a cross with its arms lit,
+// the others by their short names.
+int PadCap(Canvas& c, int x, int y, const std::vector<int>& controls) {
+    const auto has = [&](int control) { return std::find(controls.begin(), controls.end(), control) != controls.end(); };
+    const int control = controls.front();
+    const bool face = control >= PAD_SOUTH && control <= PAD_NORTH;
+    const bool dpad = control >= PAD_LEFT;
+    std::string label = PadLabel(control);
+    if (control == PAD_LEFT_STICK_PRESS) label = "L3";
+    if (control == PAD_RIGHT_STICK_PRESS) label = "R3";
+    const int w = face || dpad ? kCapHeight : paint::TextWidth(label, 3) + 24;
+    c.FillRoundRect(x, y, w, kCapHeight, 12, pal::Stone0);
+    c.StrokeRect(x, y, w, kCapHeight, pal::Ink, 2);
+    const int cx = x + w / 2, cy = y + kCapHeight / 2;
+    if (face) {
+        const Point spots[] = {{cx, cy + 11}, {cx + 11, cy}, {cx - 11, cy}, {cx, cy - 11}};  // south, east, west, north
+        for (int i = 0; i < 4; ++i) {
+            const bool lit = has(PAD_SOUTH + i);
+            c.FillCircle(spots[i].x, spots[i].y, 6, lit ? pal::Lantern1 : pal::Stone1);
+            if (!lit) c.FillCircle(spots[i].x, spots[i].y, 3, pal::Stone0);
+        }
+    } else if (dpad) {
+        c.FillRect(cx - 5, cy - 16, 10, 32, pal::Stone1);
+        c.FillRect(cx - 16, cy - 5, 32, 10, pal::Stone1);
+        if (has(PAD_LEFT)) c.FillRect(cx - 16, cy - 5, 11, 10, pal::Lantern1);
+        if (has(PAD_RIGHT)) c.FillRect(cx + 5, cy - 5, 11, 10, pal::Lantern1);
+        if (has(PAD_UP)) c.FillRect(cx - 5, cy - 16, 10, 11, pal::Lantern1);
+        if (has(PAD_DOWN)) c.FillRect(cx - 5, cy + 5, 10, 11, pal::Lantern1);
+    } else {
+        paint::DrawText(c, x + 12, y + 10, label, pal::Lantern1, 3);
+    }
+    return w;
+}
+
+// The real bindings, painted from the key table the game reads: the key,
+// the arrow key that does the same, the gamepad's control, what they do.
 void ControlsText(Canvas& c) {
     const int w = c.Width();
     Label(c, w / 2, 60, "CONTROLS", 6, pal::Coral, pal::Ink);
     constexpr int kColumnX[] = {90, 760};
     int rowInColumn[] = {0, 0};
     for (const ControlsRow& row : ControlsRows()) {
-        const int x = kColumnX[row.column];
+        int x = kColumnX[row.column];
         const int y = 150 + rowInColumn[row.column]++ * 72;
-        const std::string cap = CapOf(row);
-        // A key cap.
-        const int kw = paint::TextWidth(cap, 3) + 24;
-        c.FillRoundRect(x, y, kw, 44, 6, pal::Bone);
-        c.FillRect(x + 3, y + 36, kw - 6, 6, pal::Sand1);
-        c.StrokeRect(x, y, kw, 44, pal::Wood0, 2);
-        paint::DrawText(c, x + 12, y + 10, cap, pal::Wood0, 3);
-        paint::DrawText(c, x + kw + 18, y + 10, row.does, pal::Ink, 3);
+        x += KeyCap(c, x, y, CapOf(row)) + kCapGap;
+        std::vector<int> pad;
+        for (int action : row.actions) {
+            if (action < 0) break;
+            const KeyBinding& binding = BindingOf(action);
+            if (binding.alternate) x += ArrowCap(c, x, y, binding.alternate) + kCapGap / 2;
+            if (binding.pad != PAD_NONE) pad.push_back(binding.pad);
+        }
+        x += kCapGap;
+        const bool oneGlyph = !pad.empty() && (pad.front() >= PAD_LEFT || pad.front() <= PAD_NORTH);
+        if (oneGlyph) {
+            x += PadCap(c, x, y, pad) + kCapGap;
+        } else {
+            for (int control : pad) x += PadCap(c, x, y, {control}) + kCapGap / 2;
+        }
+        paint::DrawText(c, x + 10, y + 10, row.does, pal::Ink, 3);
     }
+    // Under the right column: how the letters are read on other keyboards.
+    const int noteY = 150 + rowInColumn[1] * 72 + 8;
+    paint::DrawText(c, kColumnX[1], noteY, "Letters as on a French keyboard: others", pal::Wood1, 2);
+    paint::DrawText(c, kColumnX[1], noteY + 22, "use the same places (QWERTY: A/D walk, W climbs).", pal::Wood1, 2);
 }
 
 void Shadow(Canvas& c) {

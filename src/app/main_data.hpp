@@ -2,6 +2,8 @@
 // The one record of the program: the window, the event being dispatched,
 // the frame clock, the shared services and every mode's state.
 #include "app/game.hpp"
+#include "app/recording.hpp"
+#include "app/window.hpp"
 #include "engine/assets.hpp"
 #include "engine/input.hpp"
 #include "engine/sound_bank.hpp"
@@ -23,6 +25,9 @@ struct MainData {
     PauseMenu pauseMenu;
     bool open = false;    // closing only marks this: the frame still updates and draws
     float fixedDt = 0.f;  // > 0 replaces the clock's frame time (scripted runs)
+    float frameDt = 0.f;  // > 0 replaces it for this frame only (a replay's recorded time)
+    WindowState windowState;
+    Recording recording;  // --record: what the player does, as a script
 
     MainData() = default;
     MainData(const MainData&) = delete;
@@ -32,10 +37,20 @@ struct MainData {
 void InitMain(MainData& main, unsigned seed);
 void CloseWindow(MainData& main);
 void PollEvents(MainData& main);
+// Every event the game hears goes through here, whether the window, a
+// script or a gamepad made it: it is recorded, fed to the input record and
+// dispatched. A click elsewhere than the pointer first moves it there; a
+// release happens where the pointer is.
+void TakeEvent(MainData& main, sf::Event event);
 void DispatchEvent(MainData& main);  // dispatches `main.event`
 void OnKeyPressed(MainData& main);
 void OnMouseButtonPressed(MainData& main);
 void OnMouseMoved(MainData& main);
+void OnLostFocus(MainData& main);
+// The gamepads present before the window opened: they send no connection.
+void ConnectPresentPads(MainData& main);
+// What the gamepad sees of the game now: menus and panels take the pointer.
+PadView CurrentPadView(MainData& main);
 void UpdateMain(MainData& main);
 void RenderMain(MainData& main);  // clear and draw the mode, without display
 void DrawMain(MainData& main);

@@ -7,9 +7,8 @@
 void InitMain(MainData& main, unsigned seed)
 {
     std::srand(seed);  // the one random stream of the game
-    main.window.create(sf::VideoMode(kScreenWidth, kScreenHeight, 32), "Tidewrack", sf::Style::None);
-    main.window.setFramerateLimit(60);
-    main.window.setVerticalSyncEnabled(true);
+    OpenWindow(main);
+    main.input.places = ReadKeyPlaces();
     main.open = true;
     main.game.mode = MODE_MENU;
     main.clock.restart();
@@ -17,6 +16,7 @@ void InitMain(MainData& main, unsigned seed)
     InitGame(main);  // the whole game is built once, while the menu shows
     InitMenu(main);
     InitPauseMenu(main.pauseMenu, main.menu, main);
+    ApplyLetterbox(main, main.window.getSize());  // the camera's view exists now
 }
 
 void CloseWindow(MainData& main)
@@ -24,12 +24,94 @@ void CloseWindow(MainData& main)
     main.open = false;
 }
 
+// The window's events, as the game hears them. The keyboard's layout is
+// read again whenever the window comes back: it may have changed meanwhile.
 void PollEvents(MainData& main)
 {
-    while (main.window.pollEvent(main.event)) {
-        FeedInput(main.input, main.event);
-        DispatchEvent(main);
+    sf::Event raw{};
+    while (main.window.pollEvent(raw)) {
+        if (raw.type == sf::Event::GainedFocus)
+            main.input.places = ReadKeyPlaces();
+        TakeEvent(main, FromWindow(main.input, raw));
+        if (raw.type == sf::Event::JoystickConnected)
+            SetPadMake(main.input, raw.joystickConnect.joystickId,
+                       sf::Joystick::getIdentification(raw.joystickConnect.joystickId).vendorId);
     }
+}
+
+void ConnectPresentPads(MainData& main)
+{
+    for (unsigned pad = 0; pad < sf::Joystick::Count; pad++)
+        if (sf::Joystick::isConnected(pad)) {
+            sf::Event connect{};
+            connect.type = sf::Event::JoystickConnected;
+            connect.joystickConnect.joystickId = pad;
+            TakeEvent(main, connect);
+            SetPadMake(main.input, pad, sf::Joystick::getIdentification(pad).vendorId);
+        }
+}
+
+static bool IsPadEvent(const sf::Event& event)
+{
+    return event.type >= sf::Event::JoystickButtonPressed && event.type <= sf::Event::JoystickDisconnected;
+}
+
+PadView CurrentPadView(MainData& main)
+{
+    Game& game = main.game;
+    PadView view;
+    view.pointerMode = game.mode != MODE_GAME || game.deathScreen == 1 || AnyPanelOpen(game.hub);
+    view.inPlay = game.mode == MODE_GAME;
+    if (game.mode == MODE_MENU)
+        view.targets = MenuTargets(main.menu);
+    else if (game.mode == MODE_PAUSE)
+        view.targets = PauseTargets(main.pauseMenu);
+    else if (game.deathScreen == 1)
+        view.targets = {BoundsCentre(main.menu.returnButton.bounds)};  // its button sits on the same plaque
+    const sf::FloatRect body = game.player.hitbox.getGlobalBounds();
+    view.aimFrom = sf::Vector2f{body.left + body.width / 2.f, body.top + body.height / 2.f}
+                 - ViewTopLeft(game.camera.view);
+    return view;
+}
+
+// In a menu the pad's pointer shows as the system's cursor (whose move
+// comes back as the same canvas position); in play the aim stays unseen.
+static void ShowPadPointer(MainData& main, const sf::Event& event)
+{
+    if (event.type == sf::Event::MouseMoved && main.input.pad.pointerMode && main.input.focused && main.window.isOpen())
+        sf::Mouse::setPosition(CanvasToWindow(main.input.letterbox, {event.mouseMove.x, event.mouseMove.y}), main.window);
+}
+
+// The gamepads' state as keyboard and mouse events, through the same path.
+static void SendPadEvents(MainData& main)
+{
+    for (const sf::Event& event : PadEvents(main.input, CurrentPadView(main))) {
+        TakeEvent(main, event);
+        ShowPadPointer(main, event);
+    }
+}
+
+void TakeEvent(MainData& main, sf::Event event)
+{
+    if (event.type == sf::Event::MouseButtonPressed) {
+        const sf::Vector2i at{event.mouseButton.x, event.mouseButton.y};
+        if (MousePosition(main.input) != at) {  // a real mouse is at a place before it clicks there
+            sf::Event move{};
+            move.type = sf::Event::MouseMoved;
+            move.mouseMove = {at.x, at.y};
+            TakeEvent(main, move);
+        }
+    }
+    if (event.type == sf::Event::MouseButtonReleased) {
+        event.mouseButton.x = MousePosition(main.input).x;
+        event.mouseButton.y = MousePosition(main.input).y;
+    }
+    RecordEvent(main.recording, event);
+    main.event = event;
+    FeedInput(main.input, event);
+    DispatchEvent(main);
+    if (IsPadEvent(event))
+        SendPadEvents(main);
 }
 
 // A menu only hears the mouse while it is the mode: the one just entered
@@ -48,16 +130,23 @@ static void EnterMode(MainData& main)
     }
 }
 
-// Key releases, button releases, the wheel, focus and the rest only feed
-// the input state; they dispatch nothing.
+// Key releases, button releases, the wheel and the rest only feed the input
+// state; they dispatch nothing. F11 and Alt+Enter belong to the window.
 void DispatchEvent(MainData& main)
 {
     const int modeBefore = main.game.mode;
     switch (main.event.type) {
     case sf::Event::Closed: CloseWindow(main); break;
-    case sf::Event::KeyPressed: OnKeyPressed(main); break;
+    case sf::Event::KeyPressed:
+        if (IsToggleKey(main.input, main.event.key.code))
+            ToggleFullscreen(main);
+        else
+            OnKeyPressed(main);
+        break;
     case sf::Event::MouseButtonPressed: OnMouseButtonPressed(main); break;
     case sf::Event::MouseMoved: OnMouseMoved(main); break;
+    case sf::Event::Resized: ApplyLetterbox(main, {main.event.size.width, main.event.size.height}); break;
+    case sf::Event::LostFocus: OnLostFocus(main); break;
     default: break;
     }
     if (main.game.mode != modeBefore)
@@ -116,6 +205,14 @@ void OnMouseMoved(MainData& main)
     }
 }
 
+// A player who turns to another window finds the game paused on coming
+// back, with nothing held (the input record has let go of everything).
+void OnLostFocus(MainData& main)
+{
+    if (main.game.mode == MODE_GAME)
+        main.game.mode = MODE_PAUSE;
+}
+
 // The clock restarts every frame in every mode, so time spent in the menu
 // or the pause never reaches the game.
 void UpdateMain(MainData& main)
@@ -123,6 +220,15 @@ void UpdateMain(MainData& main)
     float dt = main.clock.restart().asSeconds();
     if (main.fixedDt > 0.f)
         dt = main.fixedDt;
+    if (main.frameDt > 0.f)
+        dt = main.frameDt;
+    main.frameDt = 0.f;
+    RecordFrameTime(main.recording, dt);
+    SendPadEvents(main);  // a change of mode since the last events lets go of what the pad held
+    if (const std::optional<sf::Event> move = SteerPadPointer(main.input, dt, CurrentPadView(main))) {
+        TakeEvent(main, *move);
+        ShowPadPointer(main, *move);
+    }
     switch (main.game.mode) {
     case MODE_MENU: UpdateMenu(main); break;
     case MODE_GAME: UpdateGame(main, dt); break;
@@ -143,6 +249,7 @@ void RenderMain(MainData& main)
         break;
     default: break;
     }
+    DrawLetterboxBars(main);
 }
 
 void DrawMain(MainData& main)

@@ -26,59 +26,38 @@ public:
         std::vector<std::string> shots;
         for (; next_ < script_.size() && script_[next_].frame <= frame; next_++) {
             const ScriptLine& line = script_[next_];
-            if (line.action == SCRIPT_SCREENSHOT) {
-                shots.push_back(line.path);
-            } else if (line.action == SCRIPT_QUIT) {
-                CloseWindow(main);
-            } else if (line.action == SCRIPT_WARP) {
-                main.game.player.hitbox.setPosition(line.warp);  // a test's shortcut across a level
-            } else if (line.action == SCRIPT_GOTO) {
+            RecordScriptLine(main.recording, line);
+            switch (line.action) {
+            case SCRIPT_SCREENSHOT: shots.push_back(line.path); break;
+            case SCRIPT_QUIT: CloseWindow(main); break;
+            case SCRIPT_WARP: main.game.player.hitbox.setPosition(line.warp); break;  // a test's shortcut
+            case SCRIPT_GOTO:
                 if (!GoToPlace(main.game, line.path)) {
                     std::cerr << "Tidewrack: frame " << frame << ": goto " << line.path << ": no such place in the "
                               << SceneName(CurrentScene(main.game)) << "\n";
                     status = 1;
                 }
-            } else {
-                Inject(main, line.event);
+                break;
+            case SCRIPT_DT: main.frameDt = line.dt; break;
+            case SCRIPT_SEED: break;  // read before the start
+            case SCRIPT_RESIZE:
+                main.window.setSize(line.size);
+                ApplyLetterbox(main, line.size);
+                break;
+            case SCRIPT_EVENT: TakeEvent(main, line.event); break;
             }
         }
         return shots;
     }
 
 private:
-    static void Feed(MainData& main, const sf::Event& event)
-    {
-        main.event = event;
-        FeedInput(main.input, event);
-        DispatchEvent(main);
-    }
-
-    // A real mouse is at a place before it clicks there.
-    static void Inject(MainData& main, sf::Event event)
-    {
-        if (event.type == sf::Event::MouseButtonPressed) {
-            const sf::Vector2i at{event.mouseButton.x, event.mouseButton.y};
-            if (MousePosition(main.input) != at) {
-                sf::Event move{};
-                move.type = sf::Event::MouseMoved;
-                move.mouseMove = {at.x, at.y};
-                Feed(main, move);
-            }
-        }
-        if (event.type == sf::Event::MouseButtonReleased) {
-            const sf::Vector2i at = MousePosition(main.input);  // a release happens where the mouse is
-            event.mouseButton.x = at.x;
-            event.mouseButton.y = at.y;
-        }
-        Feed(main, event);
-    }
-
     const std::vector<ScriptLine>& script_;
     size_t next_ = 0;
 };
 
-// During a scripted run the real keyboard and mouse are ignored, so the
-// replay is the same whatever the display does; closing still works.
+// During a scripted run the real keyboard, mouse and pads are ignored, so
+// the replay is the same whatever the display does; closing still works
+// and the window's size is still followed.
 void PollRealEvents(MainData& main, bool scripted)
 {
     if (!scripted) {
@@ -87,10 +66,8 @@ void PollRealEvents(MainData& main, bool scripted)
     }
     sf::Event event{};
     while (main.window.pollEvent(event))
-        if (event.type == sf::Event::Closed) {
-            main.event = event;
-            DispatchEvent(main);
-        }
+        if (event.type == sf::Event::Closed || event.type == sf::Event::Resized)
+            TakeEvent(main, event);
 }
 
 bool SaveFrame(const sf::RenderWindow& window, const std::string& path)
@@ -111,18 +88,26 @@ int RunGame(const RunOptions& options, const std::filesystem::path& executable)
     auto main = std::make_unique<MainData>();
     if (!FindAssetRoot(main->assets, executable)) {
         std::error_code error;
+        const std::filesystem::path beside = std::filesystem::absolute(executable, error).parent_path();
         std::cerr << "Tidewrack: no \"Assets\" folder in the working directory ("
-                  << std::filesystem::current_path(error).string() << ") nor beside the program ("
-                  << std::filesystem::absolute(executable, error).parent_path().string() << ")\n";
+                  << std::filesystem::current_path(error).string() << "), beside the program (" << beside.string()
+                  << ") nor where it is installed (" << (beside.parent_path() / "share" / "tidewrack").string()
+                  << ")\n";
         return 1;
     }
     main->fixedDt = options.fixedDt;
     if (const char* strict = std::getenv("TIDEWRACK_STRICT_MANIFEST"); strict && std::string(strict) == "1")
         main->assets.strictManifest = true;
-    InitMain(*main, options.seed.value_or(static_cast<unsigned>(std::time(nullptr))));
-    if (options.fixedDt > 0.f)
-        main->window.setFramerateLimit(0);  // simulated time: no need to wait for the clock
+    main->windowState.fullscreen = !options.windowed;
+    if (options.fixedDt > 0.f || options.scriptTimed)
+        main->windowState.frameLimit = 0;  // simulated time: no need to wait for the clock
+    const unsigned seed = options.seed.value_or(static_cast<unsigned>(std::time(nullptr)));
+    if (!options.record.empty() && !StartRecording(main->recording, options.record, seed))
+        return 1;
+    InitMain(*main, seed);
     const bool scripted = !options.script.empty();
+    if (!scripted)
+        ConnectPresentPads(*main);
     ScriptPlayer player(options.script);
     sf::Texture lastFrame;
     bool captured = false;
@@ -130,6 +115,7 @@ int RunGame(const RunOptions& options, const std::filesystem::path& executable)
     RunStats stats;
     const int loadsAtStart = main->assets.loads;
     for (long frame = 0; main->open; frame++) {
+        main->recording.frame = frame;
         const std::vector<std::string> shots = player.Play(*main, frame, status);
         PollRealEvents(*main, scripted);
         const auto updateStart = std::chrono::steady_clock::now();
@@ -159,6 +145,8 @@ int RunGame(const RunOptions& options, const std::filesystem::path& executable)
     }
     stats.filesReadDuringPlay = main->assets.loads - loadsAtStart;
     if (!options.report.empty() && !WriteRunReport(options.report, *main, stats))
+        status = 1;
+    if (!StopRecording(main->recording))
         status = 1;
     DestroyMain(*main);
     return status;

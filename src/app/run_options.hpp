@@ -7,7 +7,16 @@
 #include <string>
 #include <vector>
 
-enum ScriptAction { SCRIPT_EVENT, SCRIPT_SCREENSHOT, SCRIPT_QUIT, SCRIPT_WARP, SCRIPT_GOTO };
+enum ScriptAction {
+    SCRIPT_EVENT,
+    SCRIPT_SCREENSHOT,
+    SCRIPT_QUIT,
+    SCRIPT_WARP,
+    SCRIPT_GOTO,
+    SCRIPT_DT,      // the frame's time (a replay's)
+    SCRIPT_SEED,    // the run's seed, unless --seed says another
+    SCRIPT_RESIZE,  // the window takes a size, as a player's drag would give it
+};
 
 struct ScriptLine {
     long frame = 0;
@@ -15,6 +24,9 @@ struct ScriptLine {
     sf::Event event{};  // applied through the same dispatch as real input
     std::string path;   // screenshot file, or the place `goto` names
     sf::Vector2f warp{};  // where the player's body is put
+    float dt = 0.f;
+    unsigned seed = 0;
+    sf::Vector2u size{};
 };
 
 struct RunOptions {
@@ -25,6 +37,9 @@ struct RunOptions {
     std::string screenshot;           // the last drawn frame, saved at exit
     std::string report;               // the run report, written at exit
     long drawEvery = 1;
+    bool windowed = false;            // start in a window rather than borderless on the whole display
+    std::string record;               // the replay written as the run goes
+    bool scriptTimed = false;         // the script gives frames their time: no waiting on the clock
     bool help = false;
 };
 
@@ -33,3 +48,6 @@ struct RunOptions {
 bool ParseRunOptions(int argc, const char* const* argv, RunOptions& options, std::string& error);
 bool ParseScript(std::istream& in, std::vector<ScriptLine>& script, std::string& error);
 std::string RunOptionsHelp();
+// A line as the parser reads it back (without the screenshot and event
+// kinds no script can hold, which give "").
+std::string ScriptLineText(const ScriptLine& line);

@@ -89,6 +89,7 @@ const AssetEntry kAssets[] = {
     // Where each picture stands is the layout table's (menu_layout); the
     // sizes follow from those places.
     Still("Assets/Sprites/Menu/Wallpaper.png", kScreenWidth, kScreenHeight, "full screen at the view's top-left"),
+    Still("Assets/Sprites/Icon.png", 256, 256, "the window's icon, and the desktop's (installed as hicolor 256 x 256)"),
     Still("Assets/Sprites/Menu/Pannel.png", kScreenWidth, kScreenHeight,
           "options and credits panel centred on the screen, and the death screen's background placed at the "
           "view's top-left: only a full-screen picture fits both placements. Its board leaves the screen edges "

@@ -152,7 +152,9 @@ bool FindAssetRoot(Assets& assets, const std::filesystem::path& executable)
 {
     namespace fs = std::filesystem;
     std::error_code error;
-    fs::path candidates[] = {fs::current_path(error), fs::absolute(executable, error).parent_path()};
+    const fs::path beside = fs::absolute(executable, error).parent_path();
+    // An installed game: bin/tidewrack finds share/tidewrack/Assets.
+    fs::path candidates[] = {fs::current_path(error), beside, beside.parent_path() / "share" / "tidewrack"};
     for (const fs::path& folder : candidates) {
         if (!folder.empty() && fs::is_directory(folder / "Assets", error)) {
             assets.root = folder;

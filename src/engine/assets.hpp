@@ -31,8 +31,9 @@ struct Assets {
 #endif
 };
 
-// Looks for "Assets/" in the working directory, then beside the executable.
-// Returns false (and leaves root empty) when neither has it.
+// Looks for "Assets/" in the working directory, then beside the executable,
+// then in share/tidewrack beside the executable's bin folder (an installed
+// game). Returns false (and leaves root empty) when none has it.
 bool FindAssetRoot(Assets& assets, const std::filesystem::path& executable);
 
 // Full path of a game path such as "Assets/Sprites/Menu/Play_01.png".

@@ -181,3 +181,13 @@ void DestroyMenu(MainData& main)
 {
     main.menu = Menu{};
 }
+
+std::vector<sf::Vector2f> MenuTargets(Menu& menu)
+{
+    std::vector<sf::Vector2f> targets;
+    for (const MenuButton* button : ScreenButtons(menu))
+        targets.push_back(BoundsCentre(button->bounds));
+    if (menu.screen == MENU_OPTIONS)
+        targets.push_back(BoundsCentre(menu.soundCursor.bounds));
+    return targets;
+}

@@ -3,6 +3,8 @@
 // with the volume bar, the credits and the controls.
 #include "ui/menu_element.hpp"
 
+#include <vector>
+
 struct MainData;
 
 enum MenuScreen { MENU_MAIN = 0, MENU_OPTIONS = 1, MENU_CREDITS = 2, MENU_CONTROLS = 3 };
@@ -35,4 +37,7 @@ void DrawMenu(MainData& main);
 void MenuMouseButtonPressed(MainData& main);
 void MenuMouseMoved(const sf::Event::MouseMoveEvent& move, MainData& main);
 void AnchorMenu(Menu& menu, sf::Vector2f viewCentre);
+// The centres of the shown screen's buttons (and of the volume's grip on the
+// options screen), in canvas pixels: the gamepad's d-pad steps between them.
+std::vector<sf::Vector2f> MenuTargets(Menu& menu);
 void DestroyMenu(MainData& main);

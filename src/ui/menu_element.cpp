@@ -47,3 +47,8 @@ void UpdateMenuButtonHover(MenuButton& button, sf::Vector2f mouse)
     if (shown)
         button.sprite.setTexture(*shown, true);
 }
+
+sf::Vector2f BoundsCentre(const sf::FloatRect& bounds)
+{
+    return {bounds.left + bounds.width / 2.f, bounds.top + bounds.height / 2.f};
+}

@@ -33,5 +33,7 @@ void InitMenuButton(MenuButton& button, Assets& assets, const std::string& path,
 // For a panel with wide transparent margins: draws only its visible part,
 // in the same place.
 void CropToVisible(MenuImage& image, Assets& assets, const std::string& path);
+// The centre of stored bounds: where a gamepad's d-pad puts the pointer.
+sf::Vector2f BoundsCentre(const sf::FloatRect& bounds);
 // Hover from the stored bounds; shows the matching picture.
 void UpdateMenuButtonHover(MenuButton& button, sf::Vector2f mouse);

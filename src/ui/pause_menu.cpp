@@ -146,3 +146,14 @@ void AnchorPauseMenu(PauseMenu& pause, sf::Vector2f viewCentre)
 }
 
 void DestroyPauseMenu(PauseMenu&) {}
+
+std::vector<sf::Vector2f> PauseTargets(PauseMenu& pause)
+{
+    std::vector<sf::Vector2f> targets{BoundsCentre(pause.returnButton.bounds)};
+    if (pause.screen == PAUSE_MAIN)
+        for (const MenuButton* button : {&pause.optionsButton, &pause.controlsButton, &pause.menuButton})
+            targets.push_back(BoundsCentre(button->bounds));
+    if (pause.screen == PAUSE_OPTIONS)
+        targets.push_back(BoundsCentre(pause.soundCursor.bounds));
+    return targets;
+}

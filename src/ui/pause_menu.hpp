@@ -4,6 +4,8 @@
 // resume area and the way back to the main menu.
 #include "ui/menu_element.hpp"
 
+#include <vector>
+
 struct MainData;
 struct Menu;
 
@@ -33,4 +35,6 @@ void DrawPauseMenu(MainData& main, PauseMenu& pause);
 void PauseMouseButtonPressed(MainData& main);
 void PauseMouseMoved(const sf::Event::MouseMoveEvent& move, PauseMenu& pause);
 void AnchorPauseMenu(PauseMenu& pause, sf::Vector2f viewCentre);
+// As MenuTargets: the shown screen's buttons, the resume area included.
+std::vector<sf::Vector2f> PauseTargets(PauseMenu& pause);
 void DestroyPauseMenu(PauseMenu& pause);

@@ -5,6 +5,7 @@
 #include "player/player_table.hpp"
 
 #include <gtest/gtest.h>
+#include <functional>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -13,15 +14,24 @@
 
 namespace {
 
-std::string CapOf(const ControlsRow& row)
+// One column of a row of the controls table: each action's cap, joined
+// as the panel joins them ("Q / D"); empty when no action has one.
+std::string Column(const ControlsRow& row, const std::function<const char*(const KeyBinding&)>& capOf)
 {
     std::string cap;
     for (int action : row.actions) {
         if (action < 0)
             break;
-        cap += (cap.empty() ? "" : " / ") + std::string(BindingOf(action).label);
+        const char* one = capOf(BindingOf(action));
+        if (one && *one)
+            cap += (cap.empty() ? "" : " / ") + std::string(one);
     }
     return cap;
+}
+
+std::string CapOf(const ControlsRow& row)
+{
+    return Column(row, [](const KeyBinding& binding) { return binding.label; });
 }
 
 // The README's table of controls, row by row ("| Q / D | walk left / right |").
@@ -33,7 +43,7 @@ std::vector<std::string> ReadmeControls()
     for (std::string line; std::getline(in, line);) {
         if (line.rfind("## ", 0) == 0)
             inSection = line == "## Controls";
-        else if (inSection && line.rfind("| ", 0) == 0 && line != "| key / button | action |")
+        else if (inSection && line.rfind("| ", 0) == 0 && line.rfind("| key ", 0) != 0)
             rows.push_back(line);
     }
     return rows;
@@ -50,6 +60,18 @@ TEST(KeyTable, EveryActionIsBoundOnceToARealKeyOrButton)
             EXPECT_TRUE(ButtonFromName(binding.name)) << binding.name;
         else
             EXPECT_NE(ActionKey(action), sf::Keyboard::Unknown) << binding.name;
+    }
+    // The arrows and the gamepad's controls: each does one thing.
+    std::set<int> controls;
+    for (const KeyBinding& binding : KeyBindings()) {
+        if (binding.alternate) {
+            EXPECT_TRUE(names.insert(binding.alternate).second) << binding.alternate << " bound twice";
+            EXPECT_NE(AlternateKey(binding.action), sf::Keyboard::Unknown) << binding.alternate;
+            EXPECT_TRUE(binding.alternateLabel) << binding.alternate;
+        }
+        if (binding.pad != PAD_NONE) {
+            EXPECT_TRUE(controls.insert(binding.pad).second) << PadLabel(binding.pad) << " bound twice";
+        }
     }
     EXPECT_TRUE(IsActionKey(ACTION_WALK_LEFT, sf::Keyboard::Q));
     EXPECT_TRUE(IsActionKey(ACTION_PAUSE, sf::Keyboard::Escape));
@@ -73,7 +95,12 @@ TEST(KeyTable, TheControlsPanelShowsEveryActionAndTheReadmeShowsThePanel)
         for (int action : row.actions)
             if (action >= 0)
                 shown.insert(action);
-        expected.push_back("| " + CapOf(row) + " | " + row.does + " |");
+        std::string qwerty = Column(row, [](const KeyBinding& b) { return QwertyLabel(b.name, b.label); });
+        if (qwerty == CapOf(row))
+            qwerty.clear();  // the same everywhere
+        const std::string arrows = Column(row, [](const KeyBinding& b) { return b.alternateLabel; });
+        const std::string pad = Column(row, [](const KeyBinding& b) { return PadLabel(b.pad); });
+        expected.push_back("| " + CapOf(row) + " | " + qwerty + " | " + arrows + " | " + pad + " | " + row.does + " |");
     }
     for (int action = 0; action < ACTION_COUNT; ++action)
         EXPECT_EQ(shown.count(action), 1u) << "action " << action << " once on the panel";
