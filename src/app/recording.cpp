@@ -46,7 +46,7 @@ void RecordEvent(Recording& recording, const sf::Event& event)
 
 void RecordScriptLine(Recording& recording, const ScriptLine& line)
 {
-    if (!recording.on || (line.action != SCRIPT_WARP && line.action != SCRIPT_GOTO))
+    if (!recording.on || (line.action != SCRIPT_WARP && line.action != SCRIPT_GOTO && line.action != SCRIPT_VISIT))
         return;
     ScriptLine now = line;
     now.frame = recording.frame;

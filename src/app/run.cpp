@@ -38,6 +38,7 @@ public:
                     status = 1;
                 }
                 break;
+            case SCRIPT_VISIT: GoToPlace(main.game, line.path); break;  // random play: anywhere will do
             case SCRIPT_DT: main.frameDt = line.dt; break;
             case SCRIPT_SEED: break;  // read before the start
             case SCRIPT_RESIZE:
@@ -124,6 +125,7 @@ int RunGame(const RunOptions& options, const std::filesystem::path& executable)
         stats.slowestUpdateMicros = std::max<long>(
             stats.slowestUpdateMicros, std::chrono::duration_cast<std::chrono::microseconds>(updateTime).count());
         stats.frames = frame + 1;
+        NoteWhereTheRunIs(*main, stats);
         const bool last = !main->open || frame + 1 == options.frames;
         if (frame % options.drawEvery == 0 || !shots.empty() || last) {
             RenderMain(*main);

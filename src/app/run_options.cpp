@@ -89,10 +89,10 @@ bool ParseActionLine(const std::vector<std::string>& words, ScriptLine& line, st
         line.warp = {wx, wy};
         return true;
     }
-    if (verb == "goto" && words.size() == 3) {
+    if ((verb == "goto" || verb == "visit") && words.size() == 3) {
         if (!IsPlaceName(words[2]))
             return why = "no place called \"" + words[2] + "\"", false;
-        line.action = SCRIPT_GOTO;
+        line.action = verb == "goto" ? SCRIPT_GOTO : SCRIPT_VISIT;
         line.path = words[2];
         return true;
     }
@@ -305,6 +305,7 @@ std::string RunOptionsHelp()
            "  FRAME screenshot PATH\n"
            "  FRAME warp X Y                put the player's body at world (X, Y)\n"
            "  FRAME goto PLACE              put it at a place of the scene: " + places + "\n"
+           "  FRAME visit PLACE             the same where the scene has the place, else nothing\n"
            "  FRAME focus lost|gained       the window loses or takes the keyboard\n"
            "  FRAME pad N connect|disconnect\n"
            "  FRAME pad N button B down|up  gamepad N's button number B (as Linux numbers them)\n"
@@ -324,6 +325,7 @@ std::string ScriptLineText(const ScriptLine& line)
     case SCRIPT_QUIT: verb = "quit"; break;
     case SCRIPT_WARP: verb = "warp " + FloatText(line.warp.x) + " " + FloatText(line.warp.y); break;
     case SCRIPT_GOTO: verb = "goto " + line.path; break;
+    case SCRIPT_VISIT: verb = "visit " + line.path; break;
     case SCRIPT_DT: verb = "dt " + FloatText(line.dt); break;
     case SCRIPT_SEED: verb = "seed " + std::to_string(line.seed); break;
     case SCRIPT_RESIZE: verb = "resize " + std::to_string(line.size.x) + " " + std::to_string(line.size.y); break;

@@ -13,6 +13,7 @@ enum ScriptAction {
     SCRIPT_QUIT,
     SCRIPT_WARP,
     SCRIPT_GOTO,
+    SCRIPT_VISIT,  // goto, but a place the scene does not have is no fault
     SCRIPT_DT,      // the frame's time (a replay's)
     SCRIPT_SEED,    // the run's seed, unless --seed says another
     SCRIPT_RESIZE,  // the window takes a size, as a player's drag would give it

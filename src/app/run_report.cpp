@@ -30,7 +30,71 @@ std::string Quoted(const std::string& text)
     return out + "\"";
 }
 
+const char* MenuScreenName(int screen)
+{
+    switch (screen) {
+    case MENU_MAIN: return "menu";
+    case MENU_OPTIONS: return "menu options";
+    case MENU_CREDITS: return "menu credits";
+    case MENU_CONTROLS: return "menu controls";
+    default: return "menu ?";
+    }
+}
+
+const char* PauseScreenName(int screen)
+{
+    switch (screen) {
+    case PAUSE_MAIN: return "pause";
+    case PAUSE_OPTIONS: return "pause options";
+    case PAUSE_CONTROLS: return "pause controls";
+    default: return "pause ?";
+    }
+}
+
+const char* KindName(int kind)
+{
+    switch (kind) {
+    case ENEMY_ARCHER: return "archer";
+    case ENEMY_TANK: return "tank";
+    case ENEMY_BIRD: return "bird";
+    case ENEMY_RAT: return "rat";
+    case ENEMY_SKELETON_RAT: return "skeleton rat";
+    default: return "other";
+    }
+}
+
+// The kills the death screen would count now, by kind.
+std::string KillsJson(const Enemies& enemies)
+{
+    std::string json;
+    for (int kind : {ENEMY_ARCHER, ENEMY_TANK, ENEMY_BIRD, ENEMY_RAT, ENEMY_SKELETON_RAT}) {
+        int kills = 0;
+        for (const KillIcon& icon : enemies.killIcons)
+            kills += icon.kind == kind;
+        json += (json.empty() ? "" : ", ") + Quoted(KindName(kind)) + ": " + std::to_string(kills);
+    }
+    return "{" + json + "}";
+}
+
+std::string ListJson(const std::set<std::string>& names)
+{
+    std::string json;
+    for (const std::string& name : names)
+        json += (json.empty() ? "" : ", ") + Quoted(name);
+    return "[" + json + "]";
+}
+
 }  // namespace
+
+void NoteWhereTheRunIs(const MainData& main, RunStats& stats)
+{
+    switch (main.game.mode) {
+    case MODE_MENU: stats.reached.insert(MenuScreenName(main.menu.screen)); break;
+    case MODE_PAUSE: stats.reached.insert(PauseScreenName(main.pauseMenu.screen)); break;
+    case MODE_GAME: stats.reached.insert(SceneName(CurrentScene(main.game))); break;
+    default: break;
+    }
+}
 
 std::string RunReportJson(const MainData& main, const RunStats& stats)
 {
@@ -41,8 +105,10 @@ std::string RunReportJson(const MainData& main, const RunStats& stats)
     json << "{\"frames\": " << stats.frames << ", \"mode\": " << Quoted(ModeName(game.mode))
          << ", \"scene\": " << Quoted(SceneName(CurrentScene(game))) << ", \"levelNumber\": " << game.level.levelNumber
          << ", \"player\": {\"x\": " << body.x << ", \"y\": " << body.y << ", \"health\": " << player.health
-         << ", \"coins\": " << player.coins << ", \"hasArms\": " << (player.hasArms == 1 ? "true" : "false")
-         << "}, \"filesReadDuringPlay\": " << stats.filesReadDuringPlay
+         << ", \"coins\": " << player.coins << ", \"mana\": " << game.hud.mana
+         << ", \"hasArms\": " << (player.hasArms == 1 ? "true" : "false") << "}"
+         << ", \"kills\": " << KillsJson(game.enemies) << ", \"reached\": " << ListJson(stats.reached)
+         << ", \"filesReadDuringPlay\": " << stats.filesReadDuringPlay
          << ", \"slowestUpdateMicros\": " << stats.slowestUpdateMicros << "}\n";
     return json.str();
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The run report: one JSON object written at exit (`--report PATH`), for
 // tests and bug reports. It says where the run ended and what it cost.
+#include <set>
 #include <string>
 
 struct MainData;
@@ -9,7 +10,11 @@ struct RunStats {
     long frames = 0;               // frames run
     int filesReadDuringPlay = 0;   // files read after start-up
     long slowestUpdateMicros = 0;  // the longest update of the run
+    std::set<std::string> reached; // every screen and scene the run showed
 };
+
+// Notes where the run is this frame (a menu's screen, the pause's, a scene).
+void NoteWhereTheRunIs(const MainData& main, RunStats& stats);
 
 // The report's text, one JSON object on one line.
 std::string RunReportJson(const MainData& main, const RunStats& stats);

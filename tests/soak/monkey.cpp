@@ -7,6 +7,7 @@
 // always writes the same script. Every so often it clicks its way back into
 // play (the BACK places, Play, the resume area), so a run that wandered into
 // a menu goes on playing.
+#include "app/places.hpp"
 #include "engine/key_table.hpp"
 #include "engine/layout_table.hpp"
 #include "hub/hub_table.hpp"
@@ -112,11 +113,15 @@ private:
         return BindingOf(Roll(0, ACTION_COUNT - 1));
     }
 
+    void VisitSomewhere()
+    {
+        Line("visit " + places_[static_cast<std::size_t>(Roll(0, static_cast<int>(places_.size()) - 1))]);
+        Wait(2);
+    }
+
     void HubPanels()
     {
-        static const char* kZones[] = {"seller", "quests", "cards", "recap", "dressroom", "hubexit"};
-        Line(std::string("visit ") + kZones[Roll(0, static_cast<int>(std::size(kZones)) - 1)]);
-        Wait(2);
+        VisitSomewhere();
         Press(BindingOf(ACTION_INTERACT), Roll(2, 20));
         for (int i = Roll(1, 6); i > 0; --i)
             Click(Chance(50) ? Anywhere() : PanelSpot());
@@ -147,13 +152,10 @@ private:
                 Click(Chance(60) ? Anywhere() : Point{Roll(20, 500), Roll(370, 960)});
             BackIntoPlay();
             break;
-        case 2: {  // straight to a place of the scene, if it has one
-            static const char* kPlaces[] = {"door", "substance", "statue", "arena"};
-            Line(std::string("visit ") + kPlaces[Roll(0, 3)]);
-            Wait(1);
+        case 2:  // straight to a place of the scene, if it has one
+            VisitSomewhere();
             Press(BindingOf(ACTION_INTERACT), Roll(1, 160));
             break;
-        }
         case 3:
             HubPanels();
             break;
@@ -181,6 +183,7 @@ private:
     long frames_;
     long frame_ = 0;
     std::vector<std::string> held_;
+    const std::vector<std::string> places_ = PlaceNames();
 };
 
 }  // namespace
