@@ -36,6 +36,16 @@ std::optional<sf::FloatRect> Statue(const Game& game)
     return std::nullopt;
 }
 
+// The first enemy of the roster that walks or flies (not an archer's arm,
+// not the training dummy): the body stands where it is.
+std::optional<sf::FloatRect> FirstEnemy(const Game& game)
+{
+    for (const Enemy& enemy : game.enemies.enemies)
+        if (enemy.kind != ENEMY_ARCHER_ARM && enemy.kind != ENEMY_DUMMY)
+            return enemy.sprite.getGlobalBounds();
+    return std::nullopt;
+}
+
 // The arena's middle, on its floor line.
 std::optional<sf::FloatRect> ArenaCentre(const Game& game)
 {
@@ -55,6 +65,7 @@ constexpr Place kPlaces[] = {
     {"substance", Substance},
     {"statue", Statue},
     {"arena", ArenaCentre},
+    {"enemy", FirstEnemy},
 };
 
 }  // namespace

@@ -126,6 +126,8 @@ int RunGame(const RunOptions& options, const std::filesystem::path& executable)
             stats.slowestUpdateMicros, std::chrono::duration_cast<std::chrono::microseconds>(updateTime).count());
         stats.frames = frame + 1;
         NoteWhereTheRunIs(*main, stats);
+        if (frame % kMemorySampleFrames == 0)
+            stats.residentKB.push_back(ResidentKilobytes());
         const bool last = !main->open || frame + 1 == options.frames;
         if (frame % options.drawEvery == 0 || !shots.empty() || last) {
             RenderMain(*main);
@@ -146,6 +148,7 @@ int RunGame(const RunOptions& options, const std::filesystem::path& executable)
         status = 1;
     }
     stats.filesReadDuringPlay = main->assets.loads - loadsAtStart;
+    stats.residentKB.push_back(ResidentKilobytes());
     if (!options.report.empty() && !WriteRunReport(options.report, *main, stats))
         status = 1;
     if (!StopRecording(main->recording))

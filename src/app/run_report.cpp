@@ -2,6 +2,7 @@
 
 #include "app/main_data.hpp"
 
+#include <cstdlib>
 #include <fstream>
 #include <iostream>
 #include <sstream>
@@ -76,6 +77,14 @@ std::string KillsJson(const Enemies& enemies)
     return "{" + json + "}";
 }
 
+std::string NumbersJson(const std::vector<long>& numbers)
+{
+    std::string json;
+    for (long number : numbers)
+        json += (json.empty() ? "" : ", ") + std::to_string(number);
+    return "[" + json + "]";
+}
+
 std::string ListJson(const std::set<std::string>& names)
 {
     std::string json;
@@ -85,6 +94,15 @@ std::string ListJson(const std::set<std::string>& names)
 }
 
 }  // namespace
+
+long ResidentKilobytes()
+{
+    std::ifstream status("/proc/self/status");
+    for (std::string line; std::getline(status, line);)
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::strtol(line.c_str() + 6, nullptr, 10);
+    return 0;
+}
 
 void NoteWhereTheRunIs(const MainData& main, RunStats& stats)
 {
@@ -108,6 +126,7 @@ std::string RunReportJson(const MainData& main, const RunStats& stats)
          << ", \"coins\": " << player.coins << ", \"mana\": " << game.hud.mana
          << ", \"hasArms\": " << (player.hasArms == 1 ? "true" : "false") << "}"
          << ", \"kills\": " << KillsJson(game.enemies) << ", \"reached\": " << ListJson(stats.reached)
+         << ", \"residentKB\": " << NumbersJson(stats.residentKB)
          << ", \"filesReadDuringPlay\": " << stats.filesReadDuringPlay
          << ", \"slowestUpdateMicros\": " << stats.slowestUpdateMicros << "}\n";
     return json.str();

@@ -3,6 +3,7 @@
 // tests and bug reports. It says where the run ended and what it cost.
 #include <set>
 #include <string>
+#include <vector>
 
 struct MainData;
 
@@ -11,7 +12,14 @@ struct RunStats {
     int filesReadDuringPlay = 0;   // files read after start-up
     long slowestUpdateMicros = 0;  // the longest update of the run
     std::set<std::string> reached; // every screen and scene the run showed
+    std::vector<long> residentKB;  // the process's resident memory every kMemorySampleFrames, and at the end
 };
+
+// How often the run report samples resident memory.
+inline constexpr long kMemorySampleFrames = 1000;
+
+// The process's resident memory in kilobytes (VmRSS), 0 where it cannot be read.
+long ResidentKilobytes();
 
 // Notes where the run is this frame (a menu's screen, the pause's, a scene).
 void NoteWhereTheRunIs(const MainData& main, RunStats& stats);

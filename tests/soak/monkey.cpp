@@ -20,6 +20,9 @@
 
 namespace {
 
+// The Quit button's picture (a random click must miss it).
+constexpr float kQuitWidth = 280.f, kQuitHeight = 100.f;
+
 struct Point {
     int x, y;
 };
@@ -61,7 +64,18 @@ private:
         Line(std::string("release ") + button);
         Wait(1);
     }
-    Point Anywhere() { return {Roll(0, kScreenWidth - 1), Roll(0, kScreenHeight - 1)}; }
+    // Anywhere but the main menu's Quit: a run that wanders into the menu
+    // must not end there.
+    Point Anywhere()
+    {
+        for (;;) {
+            const Point at{Roll(0, kScreenWidth - 1), Roll(0, kScreenHeight - 1)};
+            const bool onQuit = at.x >= menu_layout::kQuit.x - 10 && at.x <= menu_layout::kQuit.x + kQuitWidth + 10
+                             && at.y >= menu_layout::kQuit.y - 10 && at.y <= menu_layout::kQuit.y + kQuitHeight + 10;
+            if (!onQuit)
+                return at;
+        }
+    }
 
     // The BACK places lead out of every panel, the death screen and the
     // menus' sub-screens; then Play, and the pause's resume area.
@@ -110,7 +124,9 @@ private:
                                       ACTION_DETONATE, ACTION_DIVE,       ACTION_CLIMB};
         if (Chance(85))
             return BindingOf(kCommon[Roll(0, static_cast<int>(std::size(kCommon)) - 1)]);
-        return BindingOf(Roll(0, ACTION_COUNT - 1));
+        // The menu comes by its own episode, which clicks its way back.
+        const int action = Roll(0, ACTION_COUNT - 1);
+        return BindingOf(action == ACTION_BACK_TO_MENU ? ACTION_SPECIAL_POSE : action);
     }
 
     void VisitSomewhere()
@@ -137,30 +153,48 @@ private:
         return Middle(r.left, r.top, r.width, r.height);
     }
 
+    // The menu's screens: its buttons where they stand, then Play again.
+    void MenuTour()
+    {
+        Click(Anywhere(), "middle");
+        const Point options{static_cast<int>(menu_layout::kOptions.x) + 240, static_cast<int>(menu_layout::kOptions.y) + 50};
+        const Point credits{static_cast<int>(menu_layout::kCredits.x) + 230, static_cast<int>(menu_layout::kCredits.y) + 50};
+        const Point controls{static_cast<int>(menu_layout::kControlsButton.x) + 280,
+                             static_cast<int>(menu_layout::kControlsButton.y) + 55};
+        Click(Chance(50) ? options : credits);
+        if (Chance(60))
+            Click(controls);
+        BackIntoPlay();
+    }
+
     void Episode()
     {
-        switch (Roll(0, 19)) {
+        switch (Roll(0, 23)) {
         case 0:  // the pause, a look around its screens, then back
             Press(BindingOf(ACTION_PAUSE), 1);
             for (int i = Roll(0, 3); i > 0; --i)
                 Click(Chance(50) ? Anywhere() : Point{Roll(300, 700), Roll(300, 560)});
             BackIntoPlay();
             break;
-        case 1:  // back to the menu, its screens, and Play again
-            Click(Anywhere(), "middle");
-            for (int i = Roll(0, 4); i > 0; --i)
-                Click(Chance(60) ? Anywhere() : Point{Roll(20, 500), Roll(370, 960)});
-            BackIntoPlay();
+        case 1:
+            MenuTour();
             break;
-        case 2:  // straight to a place of the scene, if it has one
+        case 2:
+        case 3:
+        case 4:  // straight to a place of the scene, if it has one, and use it
             VisitSomewhere();
             Press(BindingOf(ACTION_INTERACT), Roll(1, 160));
             break;
-        case 3:
+        case 5:
             HubPanels();
             break;
-        case 4:  // a debug key
+        case 6:  // a debug key
             Press(BindingOf(Chance(50) ? ACTION_DEBUG_ARENA : ACTION_DEBUG_REBUILD), Roll(1, 3));
+            break;
+        case 7:  // standing still among the enemies for a while: they come
+            ReleaseAll();
+            Line("visit enemy");
+            Wait(Roll(600, 2400));
             break;
         default:  // plain play: keys held and let go, the mouse moving
             for (int i = Roll(1, 6); i > 0; --i) {
@@ -175,7 +209,7 @@ private:
                 ReleaseAll();
             break;
         }
-        if (Chance(10))
+        if (Chance(5))
             BackIntoPlay();
     }
 
