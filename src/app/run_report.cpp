@@ -30,6 +30,22 @@ std::string Quoted(const std::string& text)
     return out + "\"";
 }
 
+// The hand's three cards by spell name ("spent" for an empty slot), how
+// many cards are spent, the mana, and the spells' live entries.
+std::string SpellsJson(const Game& game)
+{
+    std::ostringstream json;
+    json << "\"hand\": [";
+    for (int i = 0; i < game.deck.cardCount && i < kHandSize; i++) {
+        const int kind = game.deck.cards[static_cast<std::size_t>(i)].kind;
+        json << (i > 0 ? ", " : "") << Quoted(kind == SPELL_SPENT ? "spent" : SpellName(kind));
+    }
+    json << "], \"spentCards\": " << SpentCards(game.deck) << ", \"mana\": " << game.hud.mana
+         << ", \"bombActive\": " << (game.bombs.bombActive == 1 ? "true" : "false")
+         << ", \"liveEntries\": " << game.bombs.explosions.size();
+    return json.str();
+}
+
 }  // namespace
 
 std::string RunReportJson(const MainData& main, const RunStats& stats)
@@ -42,7 +58,7 @@ std::string RunReportJson(const MainData& main, const RunStats& stats)
          << ", \"scene\": " << Quoted(SceneName(CurrentScene(game))) << ", \"levelNumber\": " << game.level.levelNumber
          << ", \"player\": {\"x\": " << body.x << ", \"y\": " << body.y << ", \"health\": " << player.health
          << ", \"coins\": " << player.coins << ", \"hasArms\": " << (player.hasArms == 1 ? "true" : "false")
-         << "}, \"filesReadDuringPlay\": " << stats.filesReadDuringPlay
+         << "}, " << SpellsJson(game) << ", \"filesReadDuringPlay\": " << stats.filesReadDuringPlay
          << ", \"slowestUpdateMicros\": " << stats.slowestUpdateMicros << "}\n";
     return json.str();
 }
