@@ -2,6 +2,7 @@
 // empty slot, the refill, the quest and tally counts, where the cards sit
 // and when they are drawn, and the keys reaching it in every scene.
 #include "app/main_data.hpp"
+#include "app/run_report.hpp"
 #include "enemy_test.hpp"
 #include "engine/layout_table.hpp"
 
@@ -223,6 +224,20 @@ TEST_F(DeckDispatch, CardsPlayInTheTutorialTheDoorFadeAndTheDeathScreenNotInTheH
     LeaveHub(game);
     testing::internal::GetCapturedStdout();
     EXPECT_EQ(SpentCards(game.deck), 0) << "a new run starts with a full deck";
+}
+
+TEST_F(DeckDispatch, TheRunReportTellsTheHandTheSpentCardsTheManaAndTheLiveEntries)
+{
+    game.level.returnToHub = 0;
+    for (int play = 0; play < 13; ++play)
+        Key(sf::Keyboard::A);
+    const std::string json = RunReportJson(*main, {});
+    const auto name = [&](int slot) { return std::string("\"") + SpellName(game.deck.cards[slot].kind) + "\""; };
+    EXPECT_NE(json.find("\"hand\": [\"spent\", " + name(1) + ", " + name(2) + "]"), std::string::npos) << json;
+    EXPECT_NE(json.find("\"spentCards\": 13, \"mana\": 0, \"bombActive\": true, \"liveEntries\": "
+                        + std::to_string(game.bombs.explosions.size())),
+              std::string::npos)
+        << json;
 }
 
 }  // namespace
