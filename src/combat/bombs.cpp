@@ -18,8 +18,8 @@ namespace {
 
 constexpr float kRestingAngle = std::numbers::pi_v<float> / 6.f;  // before the first throw
 constexpr float kThrowSpeed = 1000.f;    // pixels a second along the throw
-constexpr float kGravity = 9.8f;         // fall speed gained a second (the fall is per frame)
-constexpr float kRollFriction = 14.7f;   // roll speed lost a second
+constexpr float kGravity = 9.8f;         // the fall's speed, in pixels a frame, gains this much a second
+constexpr float kRollFriction = 14.7f;   // ... and, rolling on, loses this much a second
 constexpr float kRollTurn = 10.f;        // degrees the box turns each rolling frame
 constexpr int kThrowCost = 10;           // mana
 constexpr float kOutline = -3.f;
@@ -160,6 +160,7 @@ void ThrowBomb(Game& game, int kind, sf::Vector2i mouse)
         return;
     Bombs& bombs = game.bombs;
     CountThrowQuest(game.hub);
+    DetonateBomb(bombs);  // callers have done it already: one bomb at a time, none lost
     const sf::FloatRect body = game.player.hitbox.getGlobalBounds();
     const sf::Vector2f start{body.left + body.width / 2.f, body.top + body.height / 2.f};
     const sf::Vector2f target = ViewTopLeft(game.camera.view) + sf::Vector2f{static_cast<float>(mouse.x),

@@ -54,8 +54,8 @@ struct Bombs {
 void InitBombs(Bombs& bombs, Assets* assets = nullptr);
 // Throws a bomb of `kind` (SPELL_SWORD .. SPELL_MESPER) from the centre of
 // the player's body towards the mouse (`mouse` in window pixels): counts the
-// throw for the quest board and costs 10 mana. Callers detonate the bomb
-// out first. Any other kind throws nothing.
+// throw for the quest board and costs 10 mana. A bomb still out bursts
+// first (callers detonate it before). Any other kind throws nothing.
 void ThrowBomb(Game& game, int kind, sf::Vector2i mouse);
 // The bomb out, if any, bursts into its spell's entries where it is.
 void DetonateBomb(Bombs& bombs);
