@@ -15,10 +15,10 @@ void InitGame(MainData& main)
     InitLevel(game.level, game);
     InitObstacles(game);
     InitEnemies(game.enemies, *game.assets);
-    InitDeck(game.deck);
+    InitDeck(game.deck, game.assets);
     InitBoss(game.boss);
     InitHud(game.hud, *game.assets, game.player);
-    InitBombs(game.bombs);
+    InitBombs(game.bombs, game.assets);
     InitHub(game.hub);
     game.loadingScreen.loadingActive = 0;
     game.inDressRoomZone = 0;

@@ -93,6 +93,22 @@ std::string ListJson(const std::set<std::string>& names)
     return "[" + json + "]";
 }
 
+// The hand's three cards by spell name ("spent" for an empty slot), how
+// many cards are spent, the mana, and the spells' live entries.
+std::string SpellsJson(const Game& game)
+{
+    std::ostringstream json;
+    json << "\"hand\": [";
+    for (int i = 0; i < game.deck.cardCount && i < kHandSize; i++) {
+        const int kind = game.deck.cards[static_cast<std::size_t>(i)].kind;
+        json << (i > 0 ? ", " : "") << Quoted(kind == SPELL_SPENT ? "spent" : SpellName(kind));
+    }
+    json << "], \"spentCards\": " << SpentCards(game.deck) << ", \"mana\": " << game.hud.mana
+         << ", \"bombActive\": " << (game.bombs.bombActive == 1 ? "true" : "false")
+         << ", \"liveEntries\": " << game.bombs.explosions.size();
+    return json.str();
+}
+
 }  // namespace
 
 long ResidentKilobytes()
@@ -123,10 +139,9 @@ std::string RunReportJson(const MainData& main, const RunStats& stats)
     json << "{\"frames\": " << stats.frames << ", \"mode\": " << Quoted(ModeName(game.mode))
          << ", \"scene\": " << Quoted(SceneName(CurrentScene(game))) << ", \"levelNumber\": " << game.level.levelNumber
          << ", \"player\": {\"x\": " << body.x << ", \"y\": " << body.y << ", \"health\": " << player.health
-         << ", \"coins\": " << player.coins << ", \"mana\": " << game.hud.mana
-         << ", \"hasArms\": " << (player.hasArms == 1 ? "true" : "false") << "}"
-         << ", \"kills\": " << KillsJson(game.enemies) << ", \"reached\": " << ListJson(stats.reached)
-         << ", \"residentKB\": " << NumbersJson(stats.residentKB)
+         << ", \"coins\": " << player.coins << ", \"hasArms\": " << (player.hasArms == 1 ? "true" : "false")
+         << "}, " << SpellsJson(game) << ", \"kills\": " << KillsJson(game.enemies)
+         << ", \"reached\": " << ListJson(stats.reached) << ", \"residentKB\": " << NumbersJson(stats.residentKB)
          << ", \"filesReadDuringPlay\": " << stats.filesReadDuringPlay
          << ", \"slowestUpdateMicros\": " << stats.slowestUpdateMicros << "}\n";
     return json.str();

@@ -8,8 +8,10 @@
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/System/Vector2.hpp>
 #include <vector>
 
+struct Assets;
 struct Game;
 struct Enemies;
 struct Player;
@@ -43,15 +45,55 @@ struct Bombs {
     float fallSpeed = 0.f;
     std::vector<Explosion> explosions;  // the live entries, oldest first
     int explosionCount = 0;             // always explosions.size()
+    Assets* assets = nullptr;           // every spell picture comes from this cache
 };
 
-void InitBombs(Bombs& bombs);
+// ---- The bomb (bombs.cpp) ----------------------------------------------------
+// Reads every spell picture into the cache once, so no throw or detonation
+// reads a file. Without a cache (a test's bombs) nothing has a picture.
+void InitBombs(Bombs& bombs, Assets* assets = nullptr);
+// Throws a bomb of `kind` (SPELL_SWORD .. SPELL_MESPER) from the centre of
+// the player's body towards the mouse (`mouse` in window pixels): counts the
+// throw for the quest board and costs 10 mana. A bomb still out bursts
+// first (callers detonate it before). Any other kind throws nothing.
+void ThrowBomb(Game& game, int kind, sf::Vector2i mouse);
+// The bomb out, if any, bursts into its spell's entries where it is.
+void DetonateBomb(Bombs& bombs);
+// One frame: the bomb's flight and roll, then every entry's motion, damage
+// and end.
 void UpdateBombs(Game& game, float dt);
 void DrawBombs(Game& game, sf::RenderTarget& window);
-void DetonateBomb(Bombs& bombs);
+// With TIDEWRACK_DEBUG_HITBOXES=1: the bomb's box and every area a spell
+// hurts with, outlined.
+void DrawSpellHitboxes(const Bombs& bombs, sf::RenderTarget& window);
 // Removes entry `index` (the later ones move down); nothing for an index
 // outside the list.
 void RemoveExplosion(Bombs& bombs, int index);
 void RemoveAllBombs(Bombs& bombs);
+
+// ---- The entries (explosions.cpp) --------------------------------------------
+// Appends the entries a detonation of `kind` at `centre` makes: one, or
+// for the cross its picture and then its four blades.
+void AddDetonation(Bombs& bombs, int kind, sf::Vector2f centre);
+// Every entry made before this frame takes its step; entries removed
+// during the walk are never stepped again and none is skipped.
+void UpdateExplosions(Game& game, float dt);
+// What an entry hurts with: a blade's own box, else its picture's bounds.
+sf::FloatRect DamageArea(const Explosion& entry);
+// A burst's imp (kind 5 like the burst it split from).
+bool IsMesperImp(const Explosion& entry);
+// Whether the entry hurts anything (the cross picture and a burst do not).
+bool DealsDamage(const Explosion& entry);
+
+// ---- Shared by the bomb and its entries (bombs.cpp) ---------------------------
+// A strip of the picture's sheet, from its first frame.
+StripAnimation SpellStrip(const SpellPicture& picture);
+// The sprite shows the picture's first frame, from the bombs' cache.
+void ShowSpellPicture(const Bombs& bombs, sf::Sprite& sprite, const SpellPicture& picture);
+// One frame of an entry's strip: on past its end from its loop start when
+// it loops, else it keeps its last frame.
+void AnimateExplosion(Explosion& entry, float dt);
+
+// ---- The sword (melee.cpp) -----------------------------------------------------
 // The player's swing against the roster; 1 when an enemy was hit.
 int MeleeStrike(Enemies& enemies, Player& player, Hud& hud, Hub& hub);

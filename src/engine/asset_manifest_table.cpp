@@ -425,6 +425,11 @@ const char* const kStartupPictures[] = {
     "Assets/Sprites/Menu/ControlsPannel.png",
     "Assets/Sprites/Menu/PausePannel.png",
     "Assets/Sprites/Menu/ScreenShadow.png",
+    "Assets/Sprites/Bomb/SpriteSheetAnvil.png",
+    "Assets/Sprites/Bomb/SpriteSheetTentacles.png",
+    "Assets/Sprites/Bomb/SpriteSheetFoudre.png",
+    "Assets/Sprites/Bomb/SpriteSheetMesperExplosion.png",
+    "Assets/Sprites/Bomb/SpriteSheetXSword.png",
 };
 
 }  // namespace

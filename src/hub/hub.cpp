@@ -23,9 +23,16 @@ void CountCoinQuest(Hub& hub)
         hub.questCounters[QUEST_COINS] += 1;
 }
 
-// Walking out of the hub: a fresh level, the player at its start.
+void CountThrowQuest(Hub& hub)
+{
+    if (hub.questSelected[QUEST_THROWS] == 1)
+        hub.questCounters[QUEST_THROWS] += 1;
+}
+
+// Walking out of the hub: a fresh level, the player at its start, a full deck.
 void LeaveHub(Game& game)
 {
+    RefillDeck(game.deck);
     ResetLevel(game.level);
     BuildLevel(game.level, game);
     ResetCamera(game.camera);

@@ -42,3 +42,5 @@ void DrawRecapBoard(Game& game, sf::RenderTarget& window);
 bool AnyPanelOpen(const Hub& hub);
 // A coin picked up counts for the coin quest while that quest is selected.
 void CountCoinQuest(Hub& hub);
+// A spell thrown counts for the throw quest while that quest is selected.
+void CountThrowQuest(Hub& hub);

@@ -247,4 +247,5 @@ void DrawHitboxOverlay(Game& game, sf::RenderTarget& window)
             OutlineBox(window, element.hitbox, DebugColour(element.type));
     OutlineBox(window, game.player.hitbox.getGlobalBounds(), sf::Color::Yellow);
     DrawEnemyHitboxes(game.enemies, window);
+    DrawSpellHitboxes(game.bombs, window);
 }

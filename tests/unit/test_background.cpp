@@ -76,10 +76,14 @@ TEST_F(BackgroundTest, PrayingAtTheStatueKneelsRefillsAndReturns)
     EXPECT_EQ(statue.frameCount, 0);  // still until prayed at
     EXPECT_EQ(statue.elapsed, 0.f);
 
+    InitDeck(game->deck);
+    Card& card = game->deck.cards[0];
+    card.kind = SPELL_SPENT;
     input.keys[sf::Keyboard::F] = true;
     UpdateBackground(*game, kFrame);
     input.keys[sf::Keyboard::F] = false;
-    EXPECT_EQ(game->deck.refills, 1);
+    EXPECT_EQ(card.kind, card.dealtKind);  // refilled
+    card.kind = SPELL_SPENT;
     EXPECT_EQ(statue.frameCount, 30);
     float t = 0.f;
     while (t < 1.6f) {
@@ -98,7 +102,7 @@ TEST_F(BackgroundTest, PrayingAtTheStatueKneelsRefillsAndReturns)
     for (int frame = 0; frame < 200; ++frame)
         UpdateBackground(*game, kFrame);
     EXPECT_EQ(statue.sprite.getTextureRect(), sf::IntRect(219 * 34, 187, 219, 187));  // rests on the last
-    EXPECT_EQ(game->deck.refills, 1);
+    EXPECT_EQ(card.kind, SPELL_SPENT);  // one prayer, one refill
 }
 
 }  // namespace
