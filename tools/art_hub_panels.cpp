@@ -11,10 +11,13 @@
 // sign filling each quit area.
 #include <algorithm>
 #include <array>
+#include <cctype>
 #include <cmath>
 #include <string>
 
+
 #include "art_hub_kit.hpp"
+#include "combat/spell_table.hpp"
 
 namespace hub_art {
 
@@ -274,7 +277,6 @@ void GlowFrame(Canvas& c, int thickness) {
 
 // ---- The card selector ---------------------------------------------------------
 
-constexpr std::array<const char*, kSpellChoices> kSpellNames{"SWORD", "CROSS", "ANVIL", "TENTACLES", "LIGHTNING", "IMPS"};
 
 void CardSelectorBackground(Canvas& c) {
     Board(c, 420, 50, 1300, 940, 401);
@@ -315,7 +317,10 @@ void SpellCards(Canvas& c) {
         SpellIcon(icon, i, 35, 35);
         c.BlitScaled(icon, wx + ww / 2 - 105, wy + wh / 2 - 105, 3, true);
         Parchment(c, x + 12, y + h - 78, w - 24, 62, 420 + i, pal::Bone);
-        Ink(c, x + w / 2, y + h - 58, kSpellNames[static_cast<std::size_t>(i)], kSpellNames[static_cast<std::size_t>(i)][5] ? 3 : 4);
+        // The spell's name as its card says it; long names in a smaller hand.
+        std::string name = SpellName(i);
+        for (char& ch : name) ch = static_cast<char>(std::toupper(static_cast<unsigned char>(ch)));
+        Ink(c, x + w / 2, y + h - 58, name, name.size() > 5 ? 3 : 4);
         for (Point p : {Point{x + 10, y + 10}, Point{x + w - 12, y + 10}}) Nail(c, p.x, p.y);
     }
 }
