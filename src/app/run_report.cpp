@@ -30,6 +30,23 @@ std::string Quoted(const std::string& text)
     return out + "\"";
 }
 
+// The boss: its fight, health, state and attack, and every attack it started.
+std::string BossReport(const Game& game)
+{
+    const Boss& boss = game.boss;
+    const sf::Vector2f at = boss.bossHitbox.getPosition();
+    std::ostringstream json;
+    json << "\"boss\": {\"fight\": " << (game.hud.bossFight == 1 ? "true" : "false")
+         << ", \"health\": " << game.hud.bossHealth << ", \"state\": " << Quoted(BossStateName(boss))
+         << ", \"attack\": " << Quoted(BossAttackName(boss)) << ", \"x\": " << at.x << ", \"y\": " << at.y
+         << ", \"fightTime\": " << boss.fightTime << ", \"attacks\": [";
+    for (std::size_t i = 0; i < boss.attackLog.size(); ++i)
+        json << (i ? ", " : "") << "{\"attack\": " << Quoted(AttackName(boss.attackLog[i].attack))
+             << ", \"at\": " << boss.attackLog[i].at << "}";
+    json << "]}";
+    return json.str();
+}
+
 }  // namespace
 
 std::string RunReportJson(const MainData& main, const RunStats& stats)
@@ -42,7 +59,8 @@ std::string RunReportJson(const MainData& main, const RunStats& stats)
          << ", \"scene\": " << Quoted(SceneName(CurrentScene(game))) << ", \"levelNumber\": " << game.level.levelNumber
          << ", \"player\": {\"x\": " << body.x << ", \"y\": " << body.y << ", \"health\": " << player.health
          << ", \"coins\": " << player.coins << ", \"hasArms\": " << (player.hasArms == 1 ? "true" : "false")
-         << "}, \"filesReadDuringPlay\": " << stats.filesReadDuringPlay
+         << "}, " << BossReport(game)
+         << ", \"filesReadDuringPlay\": " << stats.filesReadDuringPlay
          << ", \"slowestUpdateMicros\": " << stats.slowestUpdateMicros << "}\n";
     return json.str();
 }

@@ -5,6 +5,7 @@
 #include <SFML/System/Err.hpp>
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
@@ -72,7 +73,7 @@ sf::IntRect FindVisibleArea(const DecodedPicture& picture)
 // libpng reads our pictures about twice as fast as SFML's own loader, and
 // start-up is mostly spent decoding. Touches no shared state: the preloader
 // runs it on several threads.
-DecodedPicture DecodePicture(const std::filesystem::path& file)
+DecodedPicture DecodeWholePicture(const std::filesystem::path& file)
 {
     DecodedPicture picture;
     png_image image{};
@@ -89,6 +90,103 @@ DecodedPicture DecodePicture(const std::filesystem::path& file)
         picture.offset = ReadPictureOffset(file);
     }
     return picture;
+}
+
+// ---- Packed sheets ----------------------------------------------------------
+// A packed sheet's file is read line by line; of each line only the cells
+// its row uses are kept, at their packed places. The whole sheet is never
+// held in memory, only the cells that are drawn.
+
+// Copies the used cells' part of line y of the sheet (RGBA) to the packed pixels.
+void PackSheetLine(const AssetEntry& sheet, int y, const sf::Uint8* line, sf::Uint8* packed)
+{
+    const int row = y / sheet.cellHeight;
+    const int columns = sheet.PackedColumns();
+    const size_t cellBytes = static_cast<size_t>(sheet.cellWidth) * 4;
+    const size_t packedLine = static_cast<size_t>(sheet.PackedWidth()) * 4;
+    for (int frame = 0; frame < sheet.FramesInRow(row); ++frame) {
+        const int index = sheet.PackedIndex(row, frame);
+        const size_t top = static_cast<size_t>(index / columns * sheet.cellHeight + y % sheet.cellHeight);
+        const size_t left = static_cast<size_t>(index % columns) * cellBytes;
+        std::copy_n(line + static_cast<size_t>(frame) * cellBytes, cellBytes, packed + top * packedLine + left);
+    }
+}
+
+// Reads a non-interlaced sheet of the manifest's size line by line into
+// `line` (one line of RGBA) and packs it. Only plain locals here: libpng
+// reports errors by jumping back to the setjmp.
+bool ReadPackedLines(std::FILE* in, const AssetEntry& sheet, sf::Uint8* line, sf::Uint8* packed)
+{
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        return false;
+    }
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    png_init_io(png, in);
+    png_read_info(png, info);
+    const bool fits = png_get_image_width(png, info) == static_cast<png_uint_32>(sheet.width)
+                   && png_get_image_height(png, info) == static_cast<png_uint_32>(sheet.height)
+                   && png_get_interlace_type(png, info) == PNG_INTERLACE_NONE;
+    if (fits) {
+        png_set_expand(png);  // palette, low grey depths and transparency chunks to 8-bit RGB(A)
+        png_set_strip_16(png);
+        png_set_gray_to_rgb(png);
+        png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+        png_read_update_info(png, info);
+    }
+    const bool rgba = fits && png_get_rowbytes(png, info) == static_cast<size_t>(sheet.width) * 4;
+    for (int y = 0; rgba && y < sheet.height; ++y) {
+        png_read_row(png, line, nullptr);
+        PackSheetLine(sheet, y, line, packed);
+    }
+    png_destroy_read_struct(&png, &info, nullptr);
+    return rgba;
+}
+
+DecodedPicture DecodePackedSheet(const std::filesystem::path& file, const AssetEntry& sheet)
+{
+    DecodedPicture picture;
+    const size_t width = static_cast<size_t>(sheet.PackedWidth()), height = static_cast<size_t>(sheet.PackedHeight());
+    picture.size = {static_cast<unsigned>(width), static_cast<unsigned>(height)};
+    picture.pixels.reset(new sf::Uint8[width * height * 4]);
+    // The slots after the last cell show nothing.
+    const int columns = sheet.PackedColumns();
+    for (int slot = sheet.PackedCellCount(); slot < static_cast<int>(height) / sheet.cellHeight * columns; ++slot)
+        for (int y = 0; y < sheet.cellHeight; ++y)
+            std::fill_n(picture.pixels.get()
+                            + ((static_cast<size_t>(slot / columns * sheet.cellHeight + y)) * width
+                               + static_cast<size_t>(slot % columns * sheet.cellWidth)) * 4,
+                        static_cast<size_t>(sheet.cellWidth) * 4, sf::Uint8{0});
+    if (std::FILE* in = std::fopen(file.c_str(), "rb")) {
+        auto line = std::make_unique<sf::Uint8[]>(static_cast<size_t>(sheet.width) * 4);
+        picture.ok = ReadPackedLines(in, sheet, line.get(), picture.pixels.get());
+        std::fclose(in);
+    }
+    if (!picture.ok) {
+        // An interlaced file cannot be read line by line: read it whole.
+        const DecodedPicture whole = DecodeWholePicture(file);
+        picture.ok = whole.ok && whole.size == sf::Vector2u(static_cast<unsigned>(sheet.width),
+                                                            static_cast<unsigned>(sheet.height));
+        for (int y = 0; picture.ok && y < sheet.height; ++y)
+            PackSheetLine(sheet, y, whole.pixels.get() + static_cast<size_t>(y) * whole.size.x * 4,
+                          picture.pixels.get());
+    }
+    // Every cell counts as seen: scanning the whole packed texture for its
+    // margins would cost more than it saves.
+    picture.visible = {0, 0, static_cast<int>(width), static_cast<int>(height)};
+    return picture;
+}
+
+DecodedPicture DecodePicture(const std::filesystem::path& file, const AssetEntry* entry)
+{
+    if (entry && entry->packed && entry->IsSheet())
+        return DecodePackedSheet(file, *entry);
+    return DecodeWholePicture(file);
 }
 
 std::uint32_t BigEndian32(const unsigned char* bytes)
@@ -113,7 +211,7 @@ bool UploadPicture(Assets& assets, sf::Texture& texture, const std::string& path
 
 bool LoadPicture(Assets& assets, sf::Texture& texture, const std::string& path)
 {
-    return UploadPicture(assets, texture, path, DecodePicture(AssetPath(assets, path)));
+    return UploadPicture(assets, texture, path, DecodePicture(AssetPath(assets, path), FindAsset(path)));
 }
 
 bool LoadResource(Assets&, sf::Font& font, const std::string& full) { return font.loadFromFile(full); }
@@ -176,16 +274,17 @@ const sf::Texture& GetTexture(Assets& assets, const std::string& path)
 void PreloadPictures(Assets& assets, std::span<const char* const> paths)
 {
     std::vector<std::string> wanted;
+    std::vector<const AssetEntry*> entries;
     for (const char* path : paths)
         if (!assets.textures.count(path)) {
-            ManifestEntry(assets, path);
+            entries.push_back(ManifestEntry(assets, path));
             wanted.emplace_back(path);
         }
     std::vector<DecodedPicture> decoded(wanted.size());
     std::atomic<size_t> next{0};
     const auto worker = [&] {
         for (size_t i = next++; i < wanted.size(); i = next++)
-            decoded[i] = DecodePicture(AssetPath(assets, wanted[i]));
+            decoded[i] = DecodePicture(AssetPath(assets, wanted[i]), entries[i]);
     };
     std::ostringstream quiet;  // decoding threads must not race on SFML's error stream
     std::streambuf* previous = sf::err().rdbuf(quiet.rdbuf());
@@ -202,6 +301,7 @@ void PreloadPictures(Assets& assets, std::span<const char* const> paths)
             texture = std::make_unique<sf::Texture>();
             ReportMissing(assets, wanted[i]);
         }
+        decoded[i].pixels.reset();  // the texture has them now
         assets.textures.emplace(wanted[i], std::move(texture));
     }
 }
@@ -272,6 +372,14 @@ sf::IntRect SheetCell(Assets& assets, const std::string& path, int row, int fram
     const AssetEntry* entry = ManifestEntry(assets, path);
     if (!entry)
         return {};
+    if (entry->packed) {
+        const int index = entry->PackedIndex(row, frame);
+        if (index < 0)
+            return {};  // a cell the rows do not use is not kept: it shows nothing
+        const int columns = entry->PackedColumns();
+        return {index % columns * entry->cellWidth, index / columns * entry->cellHeight, entry->cellWidth,
+                entry->cellHeight};
+    }
     return {entry->cellWidth * frame, entry->cellHeight * row, entry->cellWidth, entry->cellHeight};
 }
 
