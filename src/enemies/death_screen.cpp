@@ -146,6 +146,7 @@ void SendPlayerToHub(Game& game)
     ChangeHealth(game.hud, game.player, kFullHealth + game.player.bonusHealth - game.player.health);
     game.deathScreen = 0;
     game.hub.inHub = 1;
+    game.level.returnToHub = 0;  // the arena may have been opened from the tutorial by the debug key
     enemies.runKills = enemies.runCoins = 0;
     AddDummy(enemies, kDummyHome);
 }
