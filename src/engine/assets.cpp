@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cstdio>
+#include <cstring>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
@@ -97,8 +98,10 @@ DecodedPicture DecodeWholePicture(const std::filesystem::path& file)
 // its row uses are kept, at their packed places. The whole sheet is never
 // held in memory, only the cells that are drawn.
 
-// Copies the used cells' part of line y of the sheet (RGBA) to the packed pixels.
-void PackSheetLine(const AssetEntry& sheet, int y, const sf::Uint8* line, sf::Uint8* packed)
+// Copies the used cells' part of line y of the sheet to the packed pixels:
+// RGBA, or palette indices (one byte a pixel) given their colours.
+void PackSheetLine(const AssetEntry& sheet, int y, const sf::Uint8* line, sf::Uint8* packed,
+                   const sf::Uint8* palette = nullptr)
 {
     const int row = y / sheet.cellHeight;
     const int columns = sheet.PackedColumns();
@@ -107,14 +110,41 @@ void PackSheetLine(const AssetEntry& sheet, int y, const sf::Uint8* line, sf::Ui
     for (int frame = 0; frame < sheet.FramesInRow(row); ++frame) {
         const int index = sheet.PackedIndex(row, frame);
         const size_t top = static_cast<size_t>(index / columns * sheet.cellHeight + y % sheet.cellHeight);
-        const size_t left = static_cast<size_t>(index % columns) * cellBytes;
-        std::copy_n(line + static_cast<size_t>(frame) * cellBytes, cellBytes, packed + top * packedLine + left);
+        sf::Uint8* to = packed + top * packedLine + static_cast<size_t>(index % columns) * cellBytes;
+        if (!palette) {
+            std::copy_n(line + static_cast<size_t>(frame) * cellBytes, cellBytes, to);
+            continue;
+        }
+        const sf::Uint8* from = line + static_cast<size_t>(frame) * static_cast<size_t>(sheet.cellWidth);
+        for (int x = 0; x < sheet.cellWidth; ++x)
+            std::memcpy(to + static_cast<size_t>(x) * 4, palette + static_cast<size_t>(from[x]) * 4, 4);
+    }
+}
+
+// An 8-bit palette's colours as RGBA, its transparency chunk included.
+void ReadPalette(png_structp png, png_infop info, sf::Uint8* colours)
+{
+    std::fill_n(colours, 256 * 4, sf::Uint8{0});
+    png_colorp entries = nullptr;
+    int count = 0;
+    png_get_PLTE(png, info, &entries, &count);
+    png_bytep alphas = nullptr;
+    int translucent = 0;
+    if (png_get_valid(png, info, PNG_INFO_tRNS))
+        png_get_tRNS(png, info, &alphas, &translucent, nullptr);
+    for (int i = 0; i < count && i < 256; ++i) {
+        colours[i * 4] = entries[i].red;
+        colours[i * 4 + 1] = entries[i].green;
+        colours[i * 4 + 2] = entries[i].blue;
+        colours[i * 4 + 3] = i < translucent ? alphas[i] : 255;
     }
 }
 
 // Reads a non-interlaced sheet of the manifest's size line by line into
-// `line` (one line of RGBA) and packs it. Only plain locals here: libpng
-// reports errors by jumping back to the setjmp.
+// `line` (room for one line of RGBA) and packs it. An 8-bit palette sheet
+// (as the generator writes them) is read as indices and only the kept
+// cells get their colours; the rest go through libpng's own expansion.
+// Only plain locals here: libpng reports errors by jumping back to the setjmp.
 bool ReadPackedLines(std::FILE* in, const AssetEntry& sheet, sf::Uint8* line, sf::Uint8* packed)
 {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -132,20 +162,26 @@ bool ReadPackedLines(std::FILE* in, const AssetEntry& sheet, sf::Uint8* line, sf
     const bool fits = png_get_image_width(png, info) == static_cast<png_uint_32>(sheet.width)
                    && png_get_image_height(png, info) == static_cast<png_uint_32>(sheet.height)
                    && png_get_interlace_type(png, info) == PNG_INTERLACE_NONE;
-    if (fits) {
+    const bool indexed = png_get_color_type(png, info) == PNG_COLOR_TYPE_PALETTE && png_get_bit_depth(png, info) == 8;
+    sf::Uint8 colours[256 * 4];
+    if (fits && indexed) {
+        ReadPalette(png, info, colours);
+    } else if (fits) {
         png_set_expand(png);  // palette, low grey depths and transparency chunks to 8-bit RGB(A)
         png_set_strip_16(png);
         png_set_gray_to_rgb(png);
         png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
-        png_read_update_info(png, info);
     }
-    const bool rgba = fits && png_get_rowbytes(png, info) == static_cast<size_t>(sheet.width) * 4;
-    for (int y = 0; rgba && y < sheet.height; ++y) {
+    if (fits)
+        png_read_update_info(png, info);
+    const size_t pixelBytes = indexed ? 1 : 4;
+    const bool readable = fits && png_get_rowbytes(png, info) == static_cast<size_t>(sheet.width) * pixelBytes;
+    for (int y = 0; readable && y < sheet.height; ++y) {
         png_read_row(png, line, nullptr);
-        PackSheetLine(sheet, y, line, packed);
+        PackSheetLine(sheet, y, line, packed, indexed ? colours : nullptr);
     }
     png_destroy_read_struct(&png, &info, nullptr);
-    return rgba;
+    return readable;
 }
 
 DecodedPicture DecodePackedSheet(const std::filesystem::path& file, const AssetEntry& sheet)
