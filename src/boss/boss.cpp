@@ -16,11 +16,13 @@ constexpr int kDecorBoil = 2;                // the galley's pots steaming behin
 const sf::Vector2f kBoilPlace{0.f, -200.f};
 constexpr float kGroundMargin = 0.5f;        // the box rests this far above the line it is held at
 
-// Every picture the boss and its attacks show: read once, at start-up.
+// Every picture the boss and its attacks show, and the coins it drops (the
+// first coins of a game can be its own): read once, at start-up.
 const char* const kBossPictures[] = {
     kBossSheet, boss_cauldron::kSheet, boss_carrots::kLaunchSheet, boss_carrots::kFallSheet,
     boss_carrots::kWarningSheet, boss_fire::kSheet, boss_wave::kSheet,
     boss_food::kPictures[0], boss_food::kPictures[1], boss_food::kPictures[2], boss_food::kPictures[3],
+    kCoinPicture,
 };
 
 void PlaceBossHitbox(Boss& boss)

@@ -178,6 +178,28 @@ TEST_F(ArenaTest, TheRunReportTellsTheBossesHealthStateAndAttack)
     EXPECT_NE(json.find("\"attacks\": [{\"attack\": "), std::string::npos) << json;
 }
 
+// Every picture the boss and its attacks show was read at start-up: no
+// frame of the fight reads a file.
+TEST_F(ArenaTest, NoFrameOfTheFightReadsAFile)
+{
+    const int loads = main->assets.loads;
+    void (*const starts[])(Boss&, Game&) = {StartCauldron, StartCarrots, StartFire, StartShockWave, StartFood,
+                                            StartMelee};
+    for (auto start : starts) {
+        CleanUpAttack(boss);
+        boss.bossState = BOSS_ATTACK;
+        start(boss, game);
+        for (int frame = 0; frame < 400; ++frame) {
+            game.player.health = 100;  // the death screen is not the boss's
+            Frames(1);
+        }
+    }
+    ChangeBossHealth(game.hud, -5000, boss);
+    Frames(400);
+    EXPECT_EQ(CurrentScene(game), SCENE_WIN_SCREEN);
+    EXPECT_EQ(main->assets.loads, loads);
+}
+
 // The win screen's count: kills the player made in the run, not the
 // enemies a level switch clears away.
 TEST_F(ArenaTest, TheRunCountsThePlayersKillsOnly)
