@@ -241,8 +241,9 @@ void UpdateBoss(Boss& boss, float dt, Game& game)
         UpdateFallenBoss(boss, dt, game);
 }
 
-void EndBossFight(Boss& boss)
+void LeaveArena(Game& game)
 {
+    Boss& boss = game.boss;
     CleanUpAttack(boss);
     EndAttack(boss);
     boss.bossActive = 0;
@@ -250,12 +251,7 @@ void EndBossFight(Boss& boss)
     boss.velocity = {};
     boss.win.shown = 0;
     boss.win.sinceDeath = boss.win.shownFor = 0.f;
-}
-
-void LeaveArena(Game& game)
-{
-    EndBossFight(game.boss);
-    HideBossBar(game.hud);
+    HideBossBar(game.hud);  // the boss updates and draws only while its bar shows
 }
 
 void ChooseAttack(Boss& boss, Game& game)

@@ -153,11 +153,9 @@ void ResetBoss(Boss& boss);
 // Each frame of a level while the boss bar shows.
 void UpdateBoss(Boss& boss, float dt, Game& game);
 void DrawBoss(const Boss& boss, sf::RenderTarget& window);
-// Leaving the arena, whichever way: the running attack is cleaned up and the
-// boss no longer updates, draws, hurts or can be hurt.
-void EndBossFight(Boss& boss);
-// The same, with the boss bar hidden: what every way out of the arena does
-// (the death and win screens' clicks, a rebuilt level, the middle button).
+// Leaving the arena, whichever way (the death and win screens' clicks, a
+// rebuilt level, the middle button): the running attack is cleaned up, the
+// boss bar hidden, and the boss no longer updates, draws, hurts or can be hurt.
 void LeaveArena(Game& game);
 
 // The walk-and-attack cycle.
