@@ -16,7 +16,7 @@ void InitGame(MainData& main)
     InitObstacles(game);
     InitEnemies(game.enemies, *game.assets);
     InitDeck(game.deck, game.assets);
-    InitBoss(game.boss);
+    InitBoss(game.boss, *game.assets);
     InitHud(game.hud, *game.assets, game.player);
     InitBombs(game.bombs, game.assets);
     InitHub(game.hub);
@@ -33,7 +33,7 @@ Scene CurrentScene(const Game& game)
     if (game.hub.inHub == 1)
         return SCENE_HUB;
     if (game.hud.bossFight == 1)
-        return SCENE_ARENA;  // even reached from the tutorial by the debug key
+        return game.boss.win.shown == 1 ? SCENE_WIN_SCREEN : SCENE_ARENA;  // the arena even from the tutorial's B
     if (game.player.frozen == 1)
         return SCENE_DOOR_TRANSITION;
     if (game.level.returnToHub == 1)
@@ -56,6 +56,7 @@ const char* SceneName(Scene scene)
     case SCENE_HUB: return "hub";
     case SCENE_ARENA: return "arena";
     case SCENE_DEATH_SCREEN: return "death screen";
+    case SCENE_WIN_SCREEN: return "win screen";
     }
     return "?";
 }
@@ -122,7 +123,7 @@ static void UpdateLevelFrame(MainData& main, float dt)
         FollowPlayer(main, dt);
     UpdateLevelAnimations(game, dt);
     if (game.hud.bossFight == 1)
-        UpdateBoss(game, dt);
+        UpdateBoss(game.boss, dt, game);
     UpdateBackground(game, dt);
     UpdateDeck(game, dt);
 }
@@ -176,6 +177,7 @@ static void DrawLevelFrame(MainData& main)
     DrawLevelFade(game.level, window);
     DrawDeck(game, window);
     DrawDeathScreen(game, window);
+    DrawWinScreen(game, window);
     DrawHitboxOverlay(game, window);
 }
 
@@ -203,13 +205,17 @@ void GameMouseButtonPressed(MainData& main)
         if (game.dialogue.active == 1)
             DialogueClick(game.dialogue);
         DeathScreenClick(game, {click.x, click.y});
+        if (IsActionButton(ACTION_SWING, click.button))
+            WinScreenClick(game);
     } else {
         HubClick(game, click.button, click.x, click.y);
     }
     if (IsActionButton(ACTION_DETONATE, click.button))
         DetonateBomb(game.bombs);
-    if (IsActionButton(ACTION_BACK_TO_MENU, click.button))
+    if (IsActionButton(ACTION_BACK_TO_MENU, click.button)) {
         ResetEnemies(game.enemies);
+        LeaveArena(game);  // the menu ends a boss fight as it ends the enemies
+    }
 }
 
 void GameMouseMoved(MainData& main)

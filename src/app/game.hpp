@@ -30,6 +30,7 @@ enum Scene {
     SCENE_HUB,
     SCENE_ARENA,            // the boss's one-screen arena
     SCENE_DEATH_SCREEN,
+    SCENE_WIN_SCREEN,       // the boss beaten: the run's end
 };
 
 struct Game {

@@ -60,7 +60,9 @@ PadView CurrentPadView(MainData& main)
 {
     Game& game = main.game;
     PadView view;
-    view.pointerMode = game.mode != MODE_GAME || game.deathScreen == 1 || AnyPanelOpen(game.hub);
+    const Scene scene = CurrentScene(game);
+    view.pointerMode = game.mode != MODE_GAME || scene == SCENE_DEATH_SCREEN || scene == SCENE_WIN_SCREEN
+                    || AnyPanelOpen(game.hub);
     view.inPlay = game.mode == MODE_GAME;
     if (game.mode == MODE_MENU)
         view.targets = MenuTargets(main.menu);
@@ -68,6 +70,8 @@ PadView CurrentPadView(MainData& main)
         view.targets = PauseTargets(main.pauseMenu);
     else if (game.deathScreen == 1)
         view.targets = {BoundsCentre(main.menu.returnButton.bounds)};  // its button sits on the same plaque
+    else if (scene == SCENE_WIN_SCREEN)
+        view.targets = {sf::Vector2f{kScreenWidth / 2.f, kScreenHeight / 2.f}};  // a click anywhere leads on
     const sf::FloatRect body = game.player.hitbox.getGlobalBounds();
     view.aimFrom = sf::Vector2f{body.left + body.width / 2.f, body.top + body.height / 2.f}
                  - ViewTopLeft(game.camera.view);

@@ -109,6 +109,23 @@ std::string SpellsJson(const Game& game)
     return json.str();
 }
 
+// The boss: its fight, health, state and attack, and every attack it started.
+std::string BossReport(const Game& game)
+{
+    const Boss& boss = game.boss;
+    const sf::Vector2f at = boss.bossHitbox.getPosition();
+    std::ostringstream json;
+    json << "\"boss\": {\"fight\": " << (game.hud.bossFight == 1 ? "true" : "false")
+         << ", \"health\": " << game.hud.bossHealth << ", \"state\": " << Quoted(BossStateName(boss))
+         << ", \"attack\": " << Quoted(BossAttackName(boss)) << ", \"x\": " << at.x << ", \"y\": " << at.y
+         << ", \"fightTime\": " << boss.fightTime << ", \"attacks\": [";
+    for (std::size_t i = 0; i < boss.attackLog.size(); ++i)
+        json << (i ? ", " : "") << "{\"attack\": " << Quoted(AttackName(boss.attackLog[i].attack))
+             << ", \"at\": " << boss.attackLog[i].at << "}";
+    json << "]}";
+    return json.str();
+}
+
 }  // namespace
 
 long ResidentKilobytes()
@@ -140,7 +157,7 @@ std::string RunReportJson(const MainData& main, const RunStats& stats)
          << ", \"scene\": " << Quoted(SceneName(CurrentScene(game))) << ", \"levelNumber\": " << game.level.levelNumber
          << ", \"player\": {\"x\": " << body.x << ", \"y\": " << body.y << ", \"health\": " << player.health
          << ", \"coins\": " << player.coins << ", \"hasArms\": " << (player.hasArms == 1 ? "true" : "false")
-         << "}, " << SpellsJson(game) << ", \"kills\": " << KillsJson(game.enemies)
+         << "}, " << SpellsJson(game) << ", " << BossReport(game) << ", \"kills\": " << KillsJson(game.enemies)
          << ", \"reached\": " << ListJson(stats.reached)
          // What the run cost, measured on this machine: last, apart from the game's state.
          << ", \"measured\": {\"filesReadDuringPlay\": " << stats.filesReadDuringPlay

@@ -126,8 +126,17 @@ struct BossHurt {
 };
 const BossHurt& BossHurtOf(int source);  // source in 0 .. BOSS_HURT_COUNT - 1
 
-// Damage the player's attacks do to the boss.
-inline constexpr int kBossMeleeTaken = 20;  // a combo strike, flat
+// Damage the player's attacks do to the boss (flat: no potion or spell bonus).
+inline constexpr int kBossMeleeTaken = 20;  // a combo strike
+inline constexpr int kBossSwordTaken = 50;  // a flying sword, which it stops
+inline constexpr int kBossBladeTaken = 50;  // a cross blade flying back, which it stops
+inline constexpr int kBossAnvilTaken = 50;  // an anvil, plus this much a pixel it fell:
+inline constexpr float kBossAnvilTakenPerFall = 0.07f;
+inline constexpr int kBossTickTaken = 10;   // a tick of tentacles or lightning
+inline constexpr float kBossLastTick = 4.f; // ...and once more from this age on
+inline constexpr int kBossTickCount = 3;    // ticks at ages 1, 2 and 3 s before the last
+inline constexpr int kBossImpTaken = 30;    // an imp, which it stops
+inline constexpr float kBossImpSpeed = 200.f;  // px/s an imp flies at it
 inline constexpr int kBossCoinDrops = 50;   // four coins each: 200 coins at the death
 
 // ---- Attacks ------------------------------------------------------------------------------
@@ -139,6 +148,23 @@ enum BossAttack {
     BOSS_ATTACK_SHOCK_WAVE = 4,
     BOSS_ATTACK_FOOD = 5,
     BOSS_ATTACK_MELEE = 6,
+};
+
+// ---- Choosing an attack ------------------------------------------------------------------
+// By the whole horizontal distance from the boss's box to the player's body,
+// either way: the last pair whose distance it reaches; an even draw takes
+// the first attack of the pair, an odd one the second.
+struct BossAttackPair {
+    int fromDistance = 0;
+    int even = 0;
+    int odd = 0;
+};
+inline constexpr int kBossAttackPairCount = 4;
+inline constexpr BossAttackPair kBossAttackPairs[kBossAttackPairCount] = {
+    {0, BOSS_ATTACK_FIRE, BOSS_ATTACK_MELEE},              // close
+    {320, BOSS_ATTACK_CARROTS, BOSS_ATTACK_FOOD},
+    {640, BOSS_ATTACK_CAULDRON, BOSS_ATTACK_SHOCK_WAVE},
+    {960, BOSS_ATTACK_CAULDRON, BOSS_ATTACK_FOOD},           // far
 };
 
 // A rectangle shape placed by its origin.
@@ -255,3 +281,22 @@ inline constexpr BossShape kHitbox{200.f, 300.f, 100.f, 150.f};  // beside the b
 inline constexpr float kTime = 2.25f;
 inline constexpr float kLiveAt = 1.125f;  // time left when the blow lands
 }  // namespace boss_melee
+
+// ---- The end of the run --------------------------------------------------------------------
+// Once the cooks are down the win screen comes, when their death row has
+// played and every coin they dropped has been collected, or this long after
+// the death at the latest; it is centred on the view and a click on it
+// (taken from kWinClickAfter on, so a swing in progress does not skip it)
+// leads to the hub.
+inline constexpr const char* kWinScreenPicture = "Assets/Sprites/WinScreen.png";
+inline constexpr float kWinLatest = 6.f;
+inline constexpr float kWinClickAfter = 0.5f;
+// The picture leaves this panel dark (screen pixels) for the run's kills
+// and coins, one line each, in light letters.
+inline constexpr float kWinPanelLeft = 440.f;
+inline constexpr float kWinPanelTop = 672.f;
+inline constexpr float kWinPanelWidth = 1040.f;
+inline constexpr float kWinPanelHeight = 360.f;
+inline constexpr const char* kWinFont = "Assets/Fonts/PixelPirate.ttf";
+inline constexpr unsigned kWinTextSize = 56;
+inline constexpr float kWinTextOutline = 4.f;

@@ -87,6 +87,7 @@ void AddKillIcon(Enemies& enemies, int kind)
     const auto at = std::upper_bound(enemies.killIcons.begin(), enemies.killIcons.end(), kind,
                                      [](int k, const KillIcon& other) { return k < other.kind; });
     enemies.killIcons.insert(at, icon);
+    enemies.runKills += 1;
 }
 
 void OpenDeathScreen(Enemies& enemies, sf::Vector2f viewCentre)
@@ -131,12 +132,21 @@ void DeathScreenClick(Game& game, sf::Vector2i click)
     const sf::Vector2i point{static_cast<int>(corner.x) + click.x, static_cast<int>(corner.y) + click.y};
     if (game.deathScreen != 1 || !PointInShape(point, enemies.recapButton))
         return;
+    SendPlayerToHub(game);
+}
+
+void SendPlayerToHub(Game& game)
+{
+    Enemies& enemies = game.enemies;
     ResetLevel(game.level);
-    ResetEnemies(enemies);  // the dead level's enemies, shots, coins and smoke go with it
+    ResetEnemies(enemies);  // the level's enemies, shots, coins and smoke go with it
+    RemoveAllBombs(game.bombs);
+    LeaveArena(game);
     game.player.hitbox.setPosition(kHubArrival);
     ChangeHealth(game.hud, game.player, kFullHealth + game.player.bonusHealth - game.player.health);
-    HideBossBar(game.hud);
     game.deathScreen = 0;
     game.hub.inHub = 1;
+    game.level.returnToHub = 0;  // the arena may have been opened from the tutorial by the debug key
+    enemies.runKills = enemies.runCoins = 0;
     AddDummy(enemies, kDummyHome);
 }

@@ -68,6 +68,7 @@ void CollectCoin(Enemies& enemies, int index, Game& game)
     RemoveCoin(enemies, index);
     const int value = kCoinValuePerPotion * game.hub.potionLevels[POTION_COIN] + kCoinBaseValue;
     ChangeCoins(game.hud, game.player, value);
+    enemies.runCoins += value;
     CountCoinQuest(game.hub);
     game.hub.tallies[TALLY_COINS] += 1;
 }

@@ -373,8 +373,10 @@ void KillEnemy(Enemies& enemies, int index)
 
 void KillAllEnemies(Game& game)
 {
+    const int kills = game.enemies.runKills;  // cleared away, not killed by the player
     while (!game.enemies.enemies.empty())
         KillEnemy(game.enemies, 0);
+    game.enemies.runKills = kills;
 }
 
 void CalmEnemies(Enemies& enemies)

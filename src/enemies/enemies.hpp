@@ -108,6 +108,8 @@ struct Enemies {
     int shownKills = 0;              // icons revealed so far on the death screen
     float revealTimer = 0.f;
     int resetPending = 1;  // the level builder empties the roster before placing new enemies
+    int runKills = 0;      // kills since the player last left the hub (the win screen's count)
+    int runCoins = 0;      // coins collected since then
 };
 
 // ---- Roster (enemies.cpp) --------------------------------------------------
@@ -184,6 +186,10 @@ void UpdateDeathScreen(Enemies& enemies, float dt);
 // A click at `click` (window pixels) on the screen's button sends the
 // player to the hub with full health.
 void DeathScreenClick(Game& game, sf::Vector2i click);
+// The way back to the hub of the death screen and the win screen: the level
+// and its enemies, bombs and boss fight gone, the player at the hub's door
+// with full health and its coins, a new run's count started.
+void SendPlayerToHub(Game& game);
 
 // ---- Drawing (enemies_draw.cpp) --------------------------------------------
 void DrawEnemies(const Game& game, sf::RenderTarget& window);

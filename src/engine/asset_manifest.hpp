@@ -40,11 +40,41 @@ struct AssetEntry {
     // rectangle of the picture that shows anything, and its PNG offset
     // chunk says where that rectangle sits. The game draws it in place.
     bool trimmed;
+    // Sheets: stored as drawn (a row per animation, as wide as its longest
+    // row) but loaded packed: only the cells the rows use, one after another
+    // in row order, PackedColumns() of them to a line of the texture.
+    // SheetCell gives a cell's packed rectangle. For a sheet whose rows
+    // leave much of the grid empty (the boss's: 594 of 1288 cells), and
+    // whose full width only the biggest graphics cards take.
+    bool packed = false;
 
     bool IsSheet() const { return !framesPerRow.empty(); }
     int FramesInRow(int row) const {
         return row >= 0 && row < static_cast<int>(framesPerRow.size()) ? framesPerRow[row] : 0;
     }
+    int PackedColumns() const { return cellWidth > 0 ? kPackedSheetWidth / cellWidth : 0; }
+    int PackedCellCount() const {
+        int cells = 0;
+        for (int frames : framesPerRow) cells += frames;
+        return cells;
+    }
+    // The place of (row, frame) among the packed cells; -1 for a cell the
+    // rows do not use.
+    int PackedIndex(int row, int frame) const {
+        if (frame < 0 || frame >= FramesInRow(row)) return -1;
+        int index = frame;
+        for (int r = 0; r < row; ++r) index += framesPerRow[r];
+        return index;
+    }
+    int PackedWidth() const { return PackedColumns() * cellWidth; }
+    int PackedHeight() const {
+        const int columns = PackedColumns();
+        return columns > 0 ? (PackedCellCount() + columns - 1) / columns * cellHeight : 0;
+    }
+
+    // The widest packed texture: every graphics card of the last decade
+    // takes 8192 pixels a side.
+    static constexpr int kPackedSheetWidth = 8192;
 };
 
 // Every asset, in a fixed order (the generator's output order).

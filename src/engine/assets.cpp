@@ -5,6 +5,8 @@
 #include <SFML/System/Err.hpp>
 #include <algorithm>
 #include <atomic>
+#include <cstdio>
+#include <cstring>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
@@ -72,7 +74,7 @@ sf::IntRect FindVisibleArea(const DecodedPicture& picture)
 // libpng reads our pictures about twice as fast as SFML's own loader, and
 // start-up is mostly spent decoding. Touches no shared state: the preloader
 // runs it on several threads.
-DecodedPicture DecodePicture(const std::filesystem::path& file)
+DecodedPicture DecodeWholePicture(const std::filesystem::path& file)
 {
     DecodedPicture picture;
     png_image image{};
@@ -89,6 +91,138 @@ DecodedPicture DecodePicture(const std::filesystem::path& file)
         picture.offset = ReadPictureOffset(file);
     }
     return picture;
+}
+
+// ---- Packed sheets ----------------------------------------------------------
+// A packed sheet's file is read line by line; of each line only the cells
+// its row uses are kept, at their packed places. The whole sheet is never
+// held in memory, only the cells that are drawn.
+
+// Copies the used cells' part of line y of the sheet to the packed pixels:
+// RGBA, or palette indices (one byte a pixel) given their colours.
+void PackSheetLine(const AssetEntry& sheet, int y, const sf::Uint8* line, sf::Uint8* packed,
+                   const sf::Uint8* palette = nullptr)
+{
+    const int row = y / sheet.cellHeight;
+    const int columns = sheet.PackedColumns();
+    const size_t cellBytes = static_cast<size_t>(sheet.cellWidth) * 4;
+    const size_t packedLine = static_cast<size_t>(sheet.PackedWidth()) * 4;
+    for (int frame = 0; frame < sheet.FramesInRow(row); ++frame) {
+        const int index = sheet.PackedIndex(row, frame);
+        const size_t top = static_cast<size_t>(index / columns * sheet.cellHeight + y % sheet.cellHeight);
+        sf::Uint8* to = packed + top * packedLine + static_cast<size_t>(index % columns) * cellBytes;
+        if (!palette) {
+            std::copy_n(line + static_cast<size_t>(frame) * cellBytes, cellBytes, to);
+            continue;
+        }
+        const sf::Uint8* from = line + static_cast<size_t>(frame) * static_cast<size_t>(sheet.cellWidth);
+        for (int x = 0; x < sheet.cellWidth; ++x)
+            std::memcpy(to + static_cast<size_t>(x) * 4, palette + static_cast<size_t>(from[x]) * 4, 4);
+    }
+}
+
+// An 8-bit palette's colours as RGBA, its transparency chunk included.
+void ReadPalette(png_structp png, png_infop info, sf::Uint8* colours)
+{
+    std::fill_n(colours, 256 * 4, sf::Uint8{0});
+    png_colorp entries = nullptr;
+    int count = 0;
+    png_get_PLTE(png, info, &entries, &count);
+    png_bytep alphas = nullptr;
+    int translucent = 0;
+    if (png_get_valid(png, info, PNG_INFO_tRNS))
+        png_get_tRNS(png, info, &alphas, &translucent, nullptr);
+    for (int i = 0; i < count && i < 256; ++i) {
+        colours[i * 4] = entries[i].red;
+        colours[i * 4 + 1] = entries[i].green;
+        colours[i * 4 + 2] = entries[i].blue;
+        colours[i * 4 + 3] = i < translucent ? alphas[i] : 255;
+    }
+}
+
+// Reads a non-interlaced sheet of the manifest's size line by line into
+// `line` (room for one line of RGBA) and packs it. An 8-bit palette sheet
+// (as the generator writes them) is read as indices and only the kept
+// cells get their colours; the rest go through libpng's own expansion.
+// Only plain locals here: libpng reports errors by jumping back to the setjmp.
+bool ReadPackedLines(std::FILE* in, const AssetEntry& sheet, sf::Uint8* line, sf::Uint8* packed)
+{
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        return false;
+    }
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    png_init_io(png, in);
+    png_read_info(png, info);
+    const bool fits = png_get_image_width(png, info) == static_cast<png_uint_32>(sheet.width)
+                   && png_get_image_height(png, info) == static_cast<png_uint_32>(sheet.height)
+                   && png_get_interlace_type(png, info) == PNG_INTERLACE_NONE;
+    const bool indexed = png_get_color_type(png, info) == PNG_COLOR_TYPE_PALETTE && png_get_bit_depth(png, info) == 8;
+    sf::Uint8 colours[256 * 4];
+    if (fits && indexed) {
+        ReadPalette(png, info, colours);
+    } else if (fits) {
+        png_set_expand(png);  // palette, low grey depths and transparency chunks to 8-bit RGB(A)
+        png_set_strip_16(png);
+        png_set_gray_to_rgb(png);
+        png_set_add_alpha(png, 0xFF, PNG_FILLER_AFTER);
+    }
+    if (fits)
+        png_read_update_info(png, info);
+    const size_t pixelBytes = indexed ? 1 : 4;
+    const bool readable = fits && png_get_rowbytes(png, info) == static_cast<size_t>(sheet.width) * pixelBytes;
+    for (int y = 0; readable && y < sheet.height; ++y) {
+        png_read_row(png, line, nullptr);
+        PackSheetLine(sheet, y, line, packed, indexed ? colours : nullptr);
+    }
+    png_destroy_read_struct(&png, &info, nullptr);
+    return readable;
+}
+
+DecodedPicture DecodePackedSheet(const std::filesystem::path& file, const AssetEntry& sheet)
+{
+    DecodedPicture picture;
+    const size_t width = static_cast<size_t>(sheet.PackedWidth()), height = static_cast<size_t>(sheet.PackedHeight());
+    picture.size = {static_cast<unsigned>(width), static_cast<unsigned>(height)};
+    picture.pixels.reset(new sf::Uint8[width * height * 4]);
+    // The slots after the last cell show nothing.
+    const int columns = sheet.PackedColumns();
+    for (int slot = sheet.PackedCellCount(); slot < static_cast<int>(height) / sheet.cellHeight * columns; ++slot)
+        for (int y = 0; y < sheet.cellHeight; ++y)
+            std::fill_n(picture.pixels.get()
+                            + ((static_cast<size_t>(slot / columns * sheet.cellHeight + y)) * width
+                               + static_cast<size_t>(slot % columns * sheet.cellWidth)) * 4,
+                        static_cast<size_t>(sheet.cellWidth) * 4, sf::Uint8{0});
+    if (std::FILE* in = std::fopen(file.c_str(), "rb")) {
+        auto line = std::make_unique<sf::Uint8[]>(static_cast<size_t>(sheet.width) * 4);
+        picture.ok = ReadPackedLines(in, sheet, line.get(), picture.pixels.get());
+        std::fclose(in);
+    }
+    if (!picture.ok) {
+        // An interlaced file cannot be read line by line: read it whole.
+        const DecodedPicture whole = DecodeWholePicture(file);
+        picture.ok = whole.ok && whole.size == sf::Vector2u(static_cast<unsigned>(sheet.width),
+                                                            static_cast<unsigned>(sheet.height));
+        for (int y = 0; picture.ok && y < sheet.height; ++y)
+            PackSheetLine(sheet, y, whole.pixels.get() + static_cast<size_t>(y) * whole.size.x * 4,
+                          picture.pixels.get());
+    }
+    // Every cell counts as seen: scanning the whole packed texture for its
+    // margins would cost more than it saves.
+    picture.visible = {0, 0, static_cast<int>(width), static_cast<int>(height)};
+    return picture;
+}
+
+DecodedPicture DecodePicture(const std::filesystem::path& file, const AssetEntry* entry)
+{
+    if (entry && entry->packed && entry->IsSheet())
+        return DecodePackedSheet(file, *entry);
+    return DecodeWholePicture(file);
 }
 
 std::uint32_t BigEndian32(const unsigned char* bytes)
@@ -113,7 +247,7 @@ bool UploadPicture(Assets& assets, sf::Texture& texture, const std::string& path
 
 bool LoadPicture(Assets& assets, sf::Texture& texture, const std::string& path)
 {
-    return UploadPicture(assets, texture, path, DecodePicture(AssetPath(assets, path)));
+    return UploadPicture(assets, texture, path, DecodePicture(AssetPath(assets, path), FindAsset(path)));
 }
 
 bool LoadResource(Assets&, sf::Font& font, const std::string& full) { return font.loadFromFile(full); }
@@ -178,16 +312,17 @@ const sf::Texture& GetTexture(Assets& assets, const std::string& path)
 void PreloadPictures(Assets& assets, std::span<const char* const> paths)
 {
     std::vector<std::string> wanted;
+    std::vector<const AssetEntry*> entries;
     for (const char* path : paths)
         if (!assets.textures.count(path)) {
-            ManifestEntry(assets, path);
+            entries.push_back(ManifestEntry(assets, path));
             wanted.emplace_back(path);
         }
     std::vector<DecodedPicture> decoded(wanted.size());
     std::atomic<size_t> next{0};
     const auto worker = [&] {
         for (size_t i = next++; i < wanted.size(); i = next++)
-            decoded[i] = DecodePicture(AssetPath(assets, wanted[i]));
+            decoded[i] = DecodePicture(AssetPath(assets, wanted[i]), entries[i]);
     };
     std::ostringstream quiet;  // decoding threads must not race on SFML's error stream
     std::streambuf* previous = sf::err().rdbuf(quiet.rdbuf());
@@ -204,6 +339,7 @@ void PreloadPictures(Assets& assets, std::span<const char* const> paths)
             texture = std::make_unique<sf::Texture>();
             ReportMissing(assets, wanted[i]);
         }
+        decoded[i].pixels.reset();  // the texture has them now
         assets.textures.emplace(wanted[i], std::move(texture));
     }
 }
@@ -274,6 +410,14 @@ sf::IntRect SheetCell(Assets& assets, const std::string& path, int row, int fram
     const AssetEntry* entry = ManifestEntry(assets, path);
     if (!entry)
         return {};
+    if (entry->packed) {
+        const int index = entry->PackedIndex(row, frame);
+        if (index < 0)
+            return {};  // a cell the rows do not use is not kept: it shows nothing
+        const int columns = entry->PackedColumns();
+        return {index % columns * entry->cellWidth, index / columns * entry->cellHeight, entry->cellWidth,
+                entry->cellHeight};
+    }
     return {entry->cellWidth * frame, entry->cellHeight * row, entry->cellWidth, entry->cellHeight};
 }
 

@@ -72,7 +72,9 @@ const sf::Font& GetFont(Assets& assets, const std::string& path);
 // Where the asset manifest cuts a sheet: the cell of `frame` on `row` (the
 // texture rectangle that shows it), and how many frames the row holds. Every
 // sheet is cut with the manifest's geometry, the same the generator draws
-// it to, so a drawing and its cutting cannot drift apart.
+// it to, so a drawing and its cutting cannot drift apart. A packed sheet's
+// cells are not where the grid puts them: frames of it are always cut with
+// SheetCell (an empty rectangle for a cell its rows do not use).
 sf::IntRect SheetCell(Assets& assets, const std::string& path, int row = 0, int frame = 0);
 int SheetFrames(Assets& assets, const std::string& path, int row = 0);
 const sf::SoundBuffer& GetSoundBuffer(Assets& assets, const std::string& path);

@@ -291,7 +291,7 @@ void HideBossBar(Hud& hud)
     hud.bossDamageTimer = 0.f;
 }
 
-void ChangeBossHealth(Hud& hud, int delta)
+void ChangeBossHealth(Hud& hud, int delta, Boss& boss)
 {
     const int before = hud.bossHealth;
     if (delta < 0) {
@@ -303,6 +303,10 @@ void ChangeBossHealth(Hud& hud, int delta)
     hud.bossHealth = ShowOnBar(hud.bossHealthBar, hud.bossHealthText, before + delta, hud.bossMaxHealth,
                                kBossBarWidth);
     hud.bossHealthText.setPosition(hud.bossHealthBar.getPosition());
+    if (hud.bossHealth < 1) {
+        boss.bossActive = 0;
+        boss.facing = 0;
+    }
 }
 
 void UpdateHud(Hud& hud, float dt, Game& game)

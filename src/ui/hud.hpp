@@ -10,6 +10,7 @@
 #include <SFML/System/Vector2.hpp>
 
 struct Assets;
+struct Boss;
 struct Game;
 struct Hub;
 struct Player;
@@ -75,8 +76,9 @@ void ChangeCoins(Hud& hud, Player& player, int amount);
 void ShowBossBar(Hud& hud, int maxHealth, const std::string& name);
 // The boss bar goes when the arena is left, whichever way.
 void HideBossBar(Hud& hud);
-// The boss loses or gains health, never below 0.
-void ChangeBossHealth(Hud& hud, int delta);
+// The boss loses or gains health, never below 0; at 0 it falls (its
+// bossActive and facing go to 0).
+void ChangeBossHealth(Hud& hud, int delta, Boss& boss);
 void DestroyHud(Hud& hud);
 
 // True while health is low enough for the bar to shake (half the maximum,

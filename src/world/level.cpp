@@ -16,7 +16,6 @@ constexpr int kStepBase = 719;     // wall y of height 0
 constexpr int kStepWallInset = 12;
 constexpr int kRandomLevelPatterns = 4;
 constexpr int kBiome1Base = 4;     // biome 1's patterns are 4, 5, 6
-constexpr int kBossMaxHealth = 1000;
 constexpr int kDoorsFromLength = 3000;  // a shorter level gets no doors
 // The end pattern's pieces, from the start of its floor.
 const sf::Vector2f kEndDoors[] = {{3219.f, 370.f}, {3519.f, 370.f}};
@@ -81,7 +80,7 @@ void AddEndPieces(Level& level, Game& game, float floorX)
 void OpenBossArena(Game& game)
 {
     PlaceBoss(game);
-    ShowBossBar(game.hud, kBossMaxHealth, "Gorsh & Quillet");
+    ShowBossBar(game.hud, kBossMaxHealth, kBossName);
     SetCameraBounds(game.camera, kScreenWidth, 0);  // one screen
     ResetCamera(game.camera);
 }
@@ -155,7 +154,7 @@ void AddStepWalls(Level& level, Game& game, int boundary, int fromHeight, int to
 // Four patterns of one biome, no pattern twice in a row, then the end.
 void BuildLevel(Level& level, Game& game)
 {
-    HideBossBar(game.hud);
+    LeaveArena(game);
     const int roll = std::rand() % 2;
     int base = 0;
     if (level.rollBiome == 1) {
@@ -248,4 +247,6 @@ void DrawHitboxOverlay(Game& game, sf::RenderTarget& window)
     OutlineBox(window, game.player.hitbox.getGlobalBounds(), sf::Color::Yellow);
     DrawEnemyHitboxes(game.enemies, window);
     DrawSpellHitboxes(game.bombs, window);
+    if (game.hud.bossFight == 1)
+        DrawBossHitboxes(game.boss, window);
 }

@@ -144,10 +144,10 @@ TEST_F(HudTest, TheBossBarNeverGoesBelowZeroAndGoesWhenTheArenaIsLeft)
     EXPECT_EQ(hud.bossFight, 1);
     EXPECT_EQ(hud.bossHealthText.getString(), "1000/1000");
     EXPECT_EQ(hud.bossHealthBar.getSize().x, 664.f);
-    ChangeBossHealth(hud, -250);
+    ChangeBossHealth(hud, -250, game->boss);
     EXPECT_EQ(hud.bossHealthBar.getSize().x, 498.f);
     EXPECT_EQ(hud.bossDamageBar.getSize().x, 166.f);
-    ChangeBossHealth(hud, -5000);
+    ChangeBossHealth(hud, -5000, game->boss);
     EXPECT_EQ(hud.bossHealth, 0);
     EXPECT_EQ(hud.bossHealthText.getString(), "0/1000");
     // A rebuild (the debug key, or any next level) leaves the arena.

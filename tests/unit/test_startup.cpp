@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <stdexcept>
 #include <memory>
+#include <set>
 
 namespace {
 
@@ -154,6 +155,48 @@ TEST(PictureLoading, ATrimmedPictureIsDrawnInPlace)
     EXPECT_EQ(ReadPictureOffset(AssetPath(assets, "Assets/Sprites/Menu/Wallpaper.png")), sf::Vector2i());
     EXPECT_EQ(ReadPictureOffset(AssetPath(assets, "Assets/Sounds/Sounds/Zap.wav")), sf::Vector2i());
     EXPECT_EQ(ReadPictureOffset(AssetPath(assets, "Assets/NoSuchFile.png")), sf::Vector2i());
+}
+
+}  // namespace
+
+namespace {
+
+// The boss's sheet is drawn as a grid with most of its cells empty; the
+// game keeps only the cells its rows use, each exactly as drawn, in a
+// texture every graphics card takes.
+TEST(PictureLoading, APackedSheetKeepsEveryUsedCellAsDrawn)
+{
+    Assets assets;
+    ASSERT_TRUE(FindAssetRoot(assets, ""));
+    const std::string path = "Assets/Sprites/Boss/SpriteSheetBoss.png";
+    const AssetEntry& sheet = *FindAsset(path);
+    ASSERT_TRUE(sheet.packed);
+    EXPECT_EQ(sheet.PackedCellCount(), 594);
+    EXPECT_LE(sheet.PackedWidth(), AssetEntry::kPackedSheetWidth);
+    EXPECT_LE(sheet.PackedHeight(), AssetEntry::kPackedSheetWidth);
+    const sf::Texture& texture = GetTexture(assets, path);
+    ASSERT_EQ(texture.getSize(), sf::Vector2u(static_cast<unsigned>(sheet.PackedWidth()),
+                                              static_cast<unsigned>(sheet.PackedHeight())));
+    EXPECT_EQ(SheetCell(assets, path, 3, 8), sf::IntRect()) << "row 3 has 8 frames: a ninth is not kept";
+    EXPECT_EQ(SheetCell(assets, path, 28, 0), sf::IntRect());
+
+    sf::Image drawn;
+    ASSERT_TRUE(drawn.loadFromFile(AssetPath(assets, path).string()));
+    const sf::Image kept = texture.copyToImage();
+    std::set<std::pair<int, int>> places;
+    for (int row = 0; row < sheet.rows; ++row)
+        for (int frame : {0, sheet.FramesInRow(row) / 2, sheet.FramesInRow(row) - 1}) {
+            const sf::IntRect cell = SheetCell(assets, path, row, frame);
+            places.insert({cell.left, cell.top});
+            ASSERT_EQ(cell.width, sheet.cellWidth);
+            for (int y = 0; y < cell.height; y += 3)
+                for (int x = 0; x < cell.width; x += 3)
+                    ASSERT_EQ(kept.getPixel(static_cast<unsigned>(cell.left + x), static_cast<unsigned>(cell.top + y)),
+                              drawn.getPixel(static_cast<unsigned>(sheet.cellWidth * frame + x),
+                                             static_cast<unsigned>(sheet.cellHeight * row + y)))
+                        << "row " << row << " frame " << frame << " at " << x << ", " << y;
+        }
+    EXPECT_EQ(places.size(), 3u * 28u) << "no two cells share a place";
 }
 
 }  // namespace

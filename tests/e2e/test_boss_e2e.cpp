@@ -1,0 +1,181 @@
+// The boss in the real game: its arena reached through the fourth level's
+// door, each of its six attacks on screen, and a scripted fight that beats
+// it, shows the win screen and goes on to the hub.
+//
+// The boss's choices are random, so the attack screenshots and the dodges
+// are placed from a first run's report, which lists every attack the boss
+// started and when; the second run replays the same script (the same seed,
+// the same moves until the point where a dodge or a screenshot is added, so
+// the same fight) with them.
+#include "e2e_support.hpp"
+
+#include <algorithm>
+#include <map>
+#include <utility>
+
+namespace {
+
+constexpr double kFrameTime = 0.0166667;
+// The frame before the fight's first: the arena is built (the last time,
+// with B held) in frame 1461, and its first update counts one frame of fight.
+constexpr int kFightFrameZero = 1460;
+
+struct Attack {
+    std::string name;
+    double at = 0.0;  // seconds into the fight
+};
+
+// The boss's attacks as the report lists them, in order.
+std::vector<Attack> ReportedAttacks(const std::string& report)
+{
+    std::vector<Attack> attacks;
+    const std::string key = "{\"attack\": \"";
+    size_t at = report.find("\"attacks\": [");
+    while (at != std::string::npos && (at = report.find(key, at)) != std::string::npos) {
+        at += key.size();
+        Attack attack;
+        attack.name = report.substr(at, report.find('"', at) - at);
+        attack.at = ReportNumber(report.substr(at), "at");
+        attacks.push_back(attack);
+    }
+    return attacks;
+}
+
+// "shock wave" -> "boss_shock_wave.png" (a script's path has no spaces).
+std::string ShotName(std::string attack)
+{
+    std::replace(attack.begin(), attack.end(), ' ', '_');
+    return "boss_" + attack + ".png";
+}
+
+int FrameAt(double fightSeconds)
+{
+    return kFightFrameZero + static_cast<int>(std::lround(fightSeconds / kFrameTime));
+}
+
+std::string WriteScript(const std::filesystem::path& folder, const std::string& name, const std::string& base,
+                        const std::vector<std::string>& lines)
+{
+    const std::filesystem::path path = folder / name;
+    std::ofstream out(path);
+    out << ReadWhole(base);
+    for (const std::string& line : lines)
+        out << line << "\n";
+    return path.string();
+}
+
+GameRun RunScript(const std::filesystem::path& folder, const std::string& script, int frames, const std::string& report)
+{
+    return RunGame({"--seed", "1", "--script", script, "--frames", std::to_string(frames), "--draw-every", "100000",
+                    "--report", (folder / report).string()},
+                   folder);
+}
+
+TEST(BossE2E, TheFourthLevelsDoorOpensTheArena)
+{
+    REQUIRE_DISPLAY();
+    const auto folder = TestFolder();
+    const GameRun run = RunGame({"--seed", "1", "--script", ScriptPath("boss_door.script"), "--frames", "2262",
+                                 "--draw-every", "1000", "--report", (folder / "report.json").string()},
+                                folder);
+    ASSERT_EQ(run.status, 0) << run.err;
+    const std::string report = ReadWhole(folder / "report.json");
+    EXPECT_EQ(ReportText(report, "scene"), "arena");
+    EXPECT_EQ(ReportNumber(report, "levelNumber"), 4.0);
+    EXPECT_NE(report.find("\"boss\": {\"fight\": true, \"health\": 1000"), std::string::npos) << report;
+    // The boss bar, full, at the bottom of the screen.
+    const sf::Image shot = LoadScreenshot(folder / "boss_arena.png");
+    EXPECT_EQ(shot.getPixel(700, 987), sf::Color(197, 0, 12));
+    EXPECT_EQ(shot.getPixel(1250, 987), sf::Color(197, 0, 12));
+}
+
+// The player hovers high over the arena (warped up again before it can
+// fall to the floor, so nothing on the floor reaches it), sweeping from
+// side to side: the boss, walking after it, meets it at every distance and
+// runs all six attacks.
+TEST(BossE2E, EachAttackShowsOnScreen)
+{
+    REQUIRE_DISPLAY();
+    const auto folder = TestFolder();
+    constexpr int kFrames = 6300;
+    std::vector<std::string> hover;
+    for (int frame = 1463; frame < kFrames; frame += 6) {
+        const double phase = std::fmod((frame - 1463) * kFrameTime, 31.0) / 31.0;
+        const double across = phase < 0.5 ? 2.0 * phase : 2.0 - 2.0 * phase;
+        hover.push_back(std::to_string(frame) + " warp " + std::to_string(static_cast<int>(40 + across * 1790)) + " -3000");
+    }
+    std::vector<std::string> first = {"0 mouse 258 435", "3 click left 258 435", "4 release left",
+                                      "730 goto substance", "740 key F down", "830 key F up",
+                                      "1460 key B down", "1462 key B up"};
+    first.insert(first.end(), hover.begin(), hover.end());
+    const std::string script = WriteScript(folder, "hover.script", "/dev/null", first);
+    ASSERT_EQ(RunScript(folder, script, kFrames, "first.json").status, 0);
+    const std::vector<Attack> attacks = ReportedAttacks(ReadWhole(folder / "first.json"));
+
+    // Each attack's first time, and when it shows best after its start.
+    const std::map<std::string, double> showing = {{"cauldron", 3.0}, {"carrots", 6.9}, {"fire", 4.0},
+                                                   {"shock wave", 3.1}, {"food", 1.14},  {"melee", 1.3}};
+    std::map<std::string, int> shots;
+    for (const Attack& attack : attacks)
+        if (showing.count(attack.name) && !shots.count(attack.name))
+            shots[attack.name] = FrameAt(attack.at + showing.at(attack.name));
+    ASSERT_EQ(shots.size(), 6u) << "all six attacks in " << ReadWhole(folder / "first.json");
+    std::vector<std::string> second = first;
+    for (const auto& [name, frame] : shots) {
+        ASSERT_LT(frame, kFrames);
+        second.push_back(std::to_string(frame) + " screenshot " + ShotName(name));
+    }
+    const std::string shotScript = WriteScript(folder, "shots.script", "/dev/null", second);
+    ASSERT_EQ(RunScript(folder, shotScript, kFrames, "second.json").status, 0);
+    const std::string report = ReadWhole(folder / "second.json");
+    EXPECT_GT(ReportNumber(report, "health"), 0.0) << "alive: no death screen over the shots";
+    const std::vector<Attack> again = ReportedAttacks(report);
+    ASSERT_EQ(again.size(), attacks.size()) << "the same fight";
+    for (size_t i = 0; i < attacks.size(); ++i)
+        EXPECT_EQ(again[i].name, attacks[i].name);
+    for (const auto& [name, frame] : shots) {
+        const sf::Image shot = LoadScreenshot(folder / ShotName(name));
+        EXPECT_EQ(shot.getPixel(700, 987), sf::Color(197, 0, 12)) << name << ": the arena with its boss bar";
+    }
+}
+
+// The combo (and, where the deck deals them, spells) against the boss,
+// dodging each cleaver blow by a leap into the sky: the boss falls, its
+// coins fly to the player, the win screen shows the run's count, and a
+// click on it leads to the hub, which walks on into a new level.
+TEST(BossE2E, TheCombatBeatsTheBossAndTheWinScreenLeadsToTheHub)
+{
+    REQUIRE_DISPLAY();
+    const auto folder = TestFolder();
+    constexpr int kFrames = 1460 + 75 * 60;
+    const std::string base = ScriptPath("boss_fight.script");
+    ASSERT_EQ(RunScript(folder, base, kFrames, "first.json").status, 0);
+    std::vector<std::string> extra;
+    for (const Attack& attack : ReportedAttacks(ReadWhole(folder / "first.json"))) {
+        if (attack.name != "melee")
+            continue;
+        const int from = FrameAt(attack.at + 0.9), to = FrameAt(attack.at + 2.4);
+        for (int frame = from; frame < to; frame += 6)
+            extra.push_back(std::to_string(frame) + " warp 1246 -3000");
+        extra.push_back(std::to_string(to) + " warp 1246 598");
+    }
+    extra.push_back(std::to_string(kFrames - 45) + " release left");
+    extra.push_back(std::to_string(kFrames - 40) + " screenshot boss_win.png");
+    extra.push_back(std::to_string(kFrames - 30) + " click left 960 540");
+    extra.push_back(std::to_string(kFrames - 29) + " release left");
+    const std::string script = WriteScript(folder, "dodging.script", base, extra);
+    const GameRun run = RunScript(folder, script, kFrames, "report.json");
+    ASSERT_EQ(run.status, 0) << run.err;
+
+    const sf::Image win = LoadScreenshot(folder / "boss_win.png");
+    const sf::Image picture = LoadAsset(std::string(TIDEWRACK_ASSETS) + "/Sprites/WinScreen.png");
+    EXPECT_GT(MatchPicture(win, picture, {0, 0}), 0.9) << "the win screen fills the view";
+    const std::string report = ReadWhole(folder / "report.json");
+    EXPECT_EQ(ReportText(report, "scene"), "level") << "the hub walks on into a new level";
+    EXPECT_EQ(ReportNumber(report, "levelNumber"), 1.0);
+    EXPECT_EQ(ReportNumber(report, "health"), 100.0) << "full health in the hub";
+    EXPECT_GE(ReportNumber(report, "coins"), 200.0 * 3.0) << "the boss's coins, kept";
+    EXPECT_NE(report.find("\"boss\": {\"fight\": false"), std::string::npos) << report;
+}
+
+}  // namespace
