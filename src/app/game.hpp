@@ -30,6 +30,7 @@ enum Scene {
     SCENE_HUB,
     SCENE_ARENA,            // the boss's one-screen arena
     SCENE_DEATH_SCREEN,
+    SCENE_LOADING,          // the loading screen, over a place held still
 };
 
 struct Game {

@@ -10,6 +10,7 @@ void InitBombs(Bombs& bombs)
 void UpdateBombs(Game&, float) {}
 void DrawBombs(Game&, sf::RenderTarget&) {}
 void DetonateBomb(Bombs&) {}
+void ThrowBomb(Game&, int, sf::Vector2i) {}
 
 void RemoveExplosion(Bombs& bombs, int index)
 {

@@ -49,6 +49,8 @@ void InitBombs(Bombs& bombs);
 void UpdateBombs(Game& game, float dt);
 void DrawBombs(Game& game, sf::RenderTarget& window);
 void DetonateBomb(Bombs& bombs);
+// Throws a bomb of spell `kind` from the player towards the mouse (window pixels).
+void ThrowBomb(Game& game, int kind, sf::Vector2i mouse);
 // Removes entry `index` (the later ones move down); nothing for an index
 // outside the list.
 void RemoveExplosion(Bombs& bombs, int index);

@@ -22,8 +22,6 @@ constexpr int kArcherBeforeTank = 50;   // the last archer leaves room for the t
 const sf::Vector2f kCountAt{kScreenHalfWidth, 215.f};  // over the panel, centred
 constexpr unsigned kCountSize = 56;
 constexpr float kCountOutline = 4.f;
-const sf::Vector2f kHubArrival{50.f, 500.f};
-const sf::Vector2f kDummyHome{kDummyHomeX, kDummyHomeY};
 constexpr int kFullHealth = 100;
 
 // Where an icon goes from the running offsets (x, y), and how far x moves on.
@@ -133,10 +131,7 @@ void DeathScreenClick(Game& game, sf::Vector2i click)
         return;
     ResetLevel(game.level);
     ResetEnemies(enemies);  // the dead level's enemies, shots, coins and smoke go with it
-    game.player.hitbox.setPosition(kHubArrival);
     ChangeHealth(game.hud, game.player, kFullHealth + game.player.bonusHealth - game.player.health);
-    HideBossBar(game.hud);
     game.deathScreen = 0;
-    game.hub.inHub = 1;
-    AddDummy(enemies, kDummyHome);
+    EnterHub(game);  // the hub's one arrival point, its dummy, no boss bar
 }

@@ -424,6 +424,8 @@ const char* const kStartupPictures[] = {
     "Assets/Sprites/Menu/ControlsPannel.png",
     "Assets/Sprites/Menu/PausePannel.png",
     "Assets/Sprites/Menu/ScreenShadow.png",
+    "Assets/Sprites/Load/PlayerRunLoading.png",
+    "Assets/Sprites/Load/Tresor.png",
 };
 
 }  // namespace
