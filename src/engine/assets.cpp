@@ -161,6 +161,7 @@ struct BackgroundDecoding {
     std::vector<DecodedPicture> pictures;
     std::unique_ptr<std::atomic<bool>[]> decoded;  // per picture: its pixels are ready
     std::atomic<std::size_t> next{0};               // the next picture a thread takes
+    std::atomic<bool> stop{false};                  // the cache is going: take no more
     std::vector<std::thread> workers;
     std::size_t uploaded = 0;                       // pictures handed to the cache, in order
     std::unique_ptr<sf::Texture> partial;           // the picture going up in bands
@@ -174,7 +175,14 @@ struct BackgroundDecoding {
     }
 };
 
-void BackgroundDecodingEnd::operator()(BackgroundDecoding* decoding) const { delete decoding; }
+// A cache that goes while pictures are still being decoded (the window
+// closed during a loading screen) lets each thread finish the picture in
+// hand, not the whole list.
+void BackgroundDecodingEnd::operator()(BackgroundDecoding* decoding) const
+{
+    decoding->stop.store(true);
+    delete decoding;
+}
 
 namespace {
 
@@ -250,7 +258,7 @@ void StartDecoding(Assets& assets, const std::vector<std::string>& paths)
     BackgroundDecoding* shared = decoding.get();
     const std::filesystem::path root = assets.root;
     const auto worker = [shared, root] {
-        for (std::size_t i = shared->next++; i < shared->paths.size(); i = shared->next++) {
+        for (std::size_t i = shared->next++; i < shared->paths.size() && !shared->stop.load(); i = shared->next++) {
             shared->pictures[i] = DecodePicture(root.empty() ? std::filesystem::path(shared->paths[i]) : root / shared->paths[i]);
             shared->decoded[i].store(true);
         }
