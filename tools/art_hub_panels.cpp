@@ -315,7 +315,10 @@ void SpellCards(Canvas& c) {
         SpellIcon(icon, i, 35, 35);
         c.BlitScaled(icon, wx + ww / 2 - 105, wy + wh / 2 - 105, 3, true);
         Parchment(c, x + 12, y + h - 78, w - 24, 62, 420 + i, pal::Bone);
-        Ink(c, x + w / 2, y + h - 58, kSpellNames[static_cast<std::size_t>(i)], kSpellNames[static_cast<std::size_t>(i)][5] ? 3 : 4);
+        // Names longer than five letters are inked smaller (reading a fixed
+        // index would run past "IMPS").
+        const std::string name = kSpellNames[static_cast<std::size_t>(i)];
+        Ink(c, x + w / 2, y + h - 58, name.c_str(), name.size() > 5 ? 3 : 4);
         for (Point p : {Point{x + 10, y + 10}, Point{x + w - 12, y + 10}}) Nail(c, p.x, p.y);
     }
 }
