@@ -65,6 +65,35 @@ void PauseUpdate(benchmark::State& state) { ModeFrame(state, MODE_PAUSE, false);
 void PauseFrame(benchmark::State& state) { ModeFrame(state, MODE_PAUSE, true); }
 void LevelUpdate(benchmark::State& state) { ModeFrame(state, MODE_GAME, false); }
 void LevelFrame(benchmark::State& state) { ModeFrame(state, MODE_GAME, true); }
+// The hub with its pictures on, the player arrived; `panel` opens one of
+// its panels over it (-1: none).
+void HubFrameWith(benchmark::State& state, int panel)
+{
+    auto main = StartGame();
+    Game& game = main->game;
+    game.mode = MODE_GAME;
+    main->fixedDt = 1.f / 60.f;
+    DressHub(game.hub, main->assets);
+    EnterHub(game);
+    for (int frame = 0; frame < 30; frame++)
+        UpdateMain(*main);
+    if (panel == PANEL_SELLER) {
+        OpenSeller(game.hub, game.camera.view.getCenter());
+        game.hub.panelOpen[PANEL_SELLER] = 1;
+    }
+    for (auto _ : state) {
+        UpdateMain(*main);
+        RenderMain(*main);
+        main->window.display();
+    }
+    DestroyMain(*main);
+}
+
+void HubFrame(benchmark::State& state) { HubFrameWith(state, -1); }
+void HubSellerFrame(benchmark::State& state) { HubFrameWith(state, PANEL_SELLER); }
+BENCHMARK(HubFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(HubSellerFrame)->Unit(benchmark::kMillisecond);
+
 BENCHMARK(MenuUpdate)->Unit(benchmark::kMicrosecond);
 BENCHMARK(MenuFrame)->Unit(benchmark::kMillisecond);
 BENCHMARK(PauseUpdate)->Unit(benchmark::kMicrosecond);

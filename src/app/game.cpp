@@ -1,5 +1,6 @@
 #include "app/game.hpp"
 
+#include "app/loading.hpp"
 #include "app/main_data.hpp"
 #include "engine/input.hpp"
 
@@ -19,7 +20,9 @@ void InitGame(MainData& main)
     InitBoss(game.boss, *game.assets);
     InitHud(game.hud, *game.assets, game.player);
     InitBombs(game.bombs, game.assets);
-    InitHub(game.hub);
+    InitHub(game.hub, *game.assets);
+    LoadLoadingScreen(game.loadingScreen, *game.assets);  // its pictures are read once, at start
+    LoadDialogue(game.dialogue, *game.assets);
     game.loadingScreen.loadingActive = 0;
     game.inDressRoomZone = 0;
     game.skinAnimationCount = 0;
@@ -28,6 +31,8 @@ void InitGame(MainData& main)
 
 Scene CurrentScene(const Game& game)
 {
+    if (game.loadingScreen.loadingActive == 1)
+        return SCENE_LOADING;
     if (game.deathScreen == 1)
         return SCENE_DEATH_SCREEN;
     if (game.hub.inHub == 1)
@@ -44,7 +49,7 @@ Scene CurrentScene(const Game& game)
 bool InLevelPlay(const Game& game)
 {
     const Scene scene = CurrentScene(game);
-    return scene != SCENE_HUB && scene != SCENE_TUTORIAL;
+    return scene != SCENE_HUB && scene != SCENE_TUTORIAL && scene != SCENE_LOADING;
 }
 
 const char* SceneName(Scene scene)
@@ -57,6 +62,7 @@ const char* SceneName(Scene scene)
     case SCENE_ARENA: return "arena";
     case SCENE_DEATH_SCREEN: return "death screen";
     case SCENE_WIN_SCREEN: return "win screen";
+    case SCENE_LOADING: return "loading";
     }
     return "?";
 }
@@ -109,13 +115,27 @@ void UpdateLevelElements(Game& game, float dt)
     ApplyLevelGravity(player, dt, body);
 }
 
+// The creature wonders about the glowing thing once the opening cinematic
+// ends, once a game; leaving the tutorial takes the bubble away.
+static void StepTutorialDialogue(Game& game, bool cinematicWasPlaying, float dt)
+{
+    Dialogue& dialogue = game.dialogue;
+    if (cinematicWasPlaying && game.player.cinematicState == CINEMATIC_SUBSTANCE && dialogue.started == 0)
+        InitDialogue(dialogue, game.player);
+    if (dialogue.active == 1 && game.level.returnToHub != 1)
+        DestroyDialogue(dialogue);
+    UpdateDialogue(dialogue, dt, game.player);
+}
+
 // A level: enemies move before the player; the player keeps updating under
 // the death screen, only the camera stops.
 static void UpdateLevelFrame(MainData& main, float dt)
 {
     Game& game = main.game;
     UpdateEnemies(game.enemies, dt, game);
+    const bool cinematicPlaying = game.player.cinematicState == CINEMATIC_PLAYING;
     UpdatePlayer(dt, game);
+    StepTutorialDialogue(game, cinematicPlaying, dt);
     UpdateHud(game.hud, dt, game);
     UpdateLevelElements(game, dt);
     UpdateBombs(game, dt);
@@ -130,7 +150,9 @@ static void UpdateLevelFrame(MainData& main, float dt)
 
 void UpdateGame(MainData& main, float dt)
 {
-    if (main.game.hub.inHub == 1)
+    if (main.game.loadingScreen.loadingActive == 1)
+        UpdateLoading(main.game, dt);  // the place behind the screen is held
+    else if (main.game.hub.inHub == 1)
         UpdateHubFrame(main, dt);
     else
         UpdateLevelFrame(main, dt);
@@ -146,11 +168,14 @@ static void DrawHubFrame(MainData& main)
         window.draw(puff.sprite);
     DrawBombs(game, window);
     DrawHubForeground(game, window);
-    DrawHubPanels(game, window);  // seller, card selector, quest board: each only while open
+    DrawSeller(game, window);  // each panel only while open
+    DrawCardSelector(game, window);
+    DrawQuestBoard(game, window);
     DrawEnemies(game, window);
     DrawDamageTexts(game, window);
     DrawRecapBoard(game, window);
     DrawHud(game.hud, window, game.hub);
+    DrawHubHitboxes(game, window);
 }
 
 // Back to front. The door fade covers the level and the player but not the
@@ -172,8 +197,7 @@ static void DrawLevelFrame(MainData& main)
         DrawHud(game.hud, window, game.hub);
         DrawDamageTexts(game, window);
     }
-    if (game.loadingScreen.loadingActive == 1)
-        DrawLoadingScreen(game.loadingScreen, window);
+    DrawDialogue(game.dialogue, window);
     DrawLevelFade(game.level, window);
     DrawDeck(game, window);
     DrawDeathScreen(game, window);
@@ -181,9 +205,23 @@ static void DrawLevelFrame(MainData& main)
     DrawHitboxOverlay(game, window);
 }
 
+// The loading screen's backdrop hides the whole place: nothing under it is
+// drawn. The cards and the death screen stay above it.
+static void DrawLoadingFrame(MainData& main)
+{
+    Game& game = main.game;
+    DrawLoadingScreen(game.loadingScreen, main.window);
+    if (game.hub.inHub != 1) {
+        DrawDeck(game, main.window);
+        DrawDeathScreen(game, main.window);
+    }
+}
+
 void DrawGame(MainData& main)
 {
-    if (main.game.hub.inHub == 1)
+    if (main.game.loadingScreen.loadingActive == 1)
+        DrawLoadingFrame(main);
+    else if (main.game.hub.inHub == 1)
         DrawHubFrame(main);
     else
         DrawLevelFrame(main);

@@ -31,6 +31,7 @@ enum Scene {
     SCENE_ARENA,            // the boss's one-screen arena
     SCENE_DEATH_SCREEN,
     SCENE_WIN_SCREEN,       // the boss beaten: the run's end
+    SCENE_LOADING,          // the loading screen, over a place held still
 };
 
 struct Game {

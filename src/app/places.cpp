@@ -55,6 +55,40 @@ std::optional<sf::FloatRect> ArenaCentre(const Game& game)
     return sf::FloatRect{kScreenHalfWidth, kArenaFloor, 0.f, 0.f};
 }
 
+// The hub's places: the body stands on the floor under the place, in its
+// middle (the floor is the first wall top at or below the place's top, or
+// the workshop's sand).
+std::optional<sf::FloatRect> OnHubFloor(const Game& game, const sf::FloatRect& place)
+{
+    if (game.hub.inHub != 1 || game.loadingScreen.loadingActive == 1)
+        return std::nullopt;
+    const float x = place.left + place.width / 2.f;
+    float floor = kHubGroundY;
+    for (const HubRect& wall : kHubWalls)
+        if (wall.left <= x && x <= wall.Right() && wall.top >= place.top)
+            floor = std::min(floor, wall.top);
+    return sf::FloatRect{x, floor, 0.f, 0.f};
+}
+
+std::optional<sf::FloatRect> HubZone(const Game& game, int panel)
+{
+    switch (panel) {
+    case PANEL_SELLER: return OnHubFloor(game, game.hub.sellerZone.getGlobalBounds());
+    case PANEL_QUESTS: return OnHubFloor(game, game.hub.questZone.getGlobalBounds());
+    case PANEL_CARDS: return OnHubFloor(game, game.hub.cardSelectorZone.getGlobalBounds());
+    case PANEL_RECAP: return OnHubFloor(game, game.hub.scoreboard.getGlobalBounds());
+    case PANEL_DRESS_ROOM: return OnHubFloor(game, game.hub.dressRoom.getGlobalBounds());
+    default: return OnHubFloor(game, game.hub.exitZone.getGlobalBounds());
+    }
+}
+
+std::optional<sf::FloatRect> Seller(const Game& game) { return HubZone(game, PANEL_SELLER); }
+std::optional<sf::FloatRect> QuestBoard(const Game& game) { return HubZone(game, PANEL_QUESTS); }
+std::optional<sf::FloatRect> CardSelector(const Game& game) { return HubZone(game, PANEL_CARDS); }
+std::optional<sf::FloatRect> RecapBoard(const Game& game) { return HubZone(game, PANEL_RECAP); }
+std::optional<sf::FloatRect> DressRoom(const Game& game) { return HubZone(game, PANEL_DRESS_ROOM); }
+std::optional<sf::FloatRect> HubExit(const Game& game) { return HubZone(game, PANEL_COUNT); }
+
 struct Place {
     const char* name;
     Finder find;
@@ -66,6 +100,12 @@ constexpr Place kPlaces[] = {
     {"statue", Statue},
     {"arena", ArenaCentre},
     {"enemy", FirstEnemy},
+    {"seller", Seller},
+    {"quests", QuestBoard},
+    {"cards", CardSelector},
+    {"recap", RecapBoard},
+    {"dressroom", DressRoom},
+    {"exit", HubExit},
 };
 
 }  // namespace
@@ -95,6 +135,8 @@ bool GoToPlace(Game& game, const std::string& name)
         constexpr float kAboveFloor = 2.f;  // just above it: the next frame lands the body
         game.player.hitbox.setPosition(found->left + found->width / 2.f - body.width / 2.f,
                                        found->top + found->height - body.height - kAboveFloor);
+        // The camera finds the body wherever it lands, even from a map's far edge.
+        game.camera.followX = game.camera.followY = 1;
         return true;
     }
     return false;

@@ -126,6 +126,32 @@ std::string BossReport(const Game& game)
     return json.str();
 }
 
+template <typename List>
+std::string JsonList(const List& values)
+{
+    std::ostringstream list;
+    list << "[";
+    for (std::size_t i = 0; i < values.size(); i++)
+        list << (i ? ", " : "") << values[i];
+    list << "]";
+    return list.str();
+}
+
+// Where the scene stands in the loop, and what the hub keeps between runs.
+std::string LoopJson(const Game& game)
+{
+    const Hub& hub = game.hub;
+    std::ostringstream json;
+    json << "\"run\": " << hub.runNumber << ", \"potionLevels\": " << JsonList(hub.potionLevels)
+         << ", \"tallies\": " << JsonList(hub.tallies) << ", \"quests\": {\"counters\": "
+         << JsonList(hub.questCounters) << ", \"selected\": " << JsonList(hub.questSelected)
+         << ", \"done\": " << JsonList(hub.questDone) << "}, \"chosenSpell\": "
+         << (hub.spellChosen == 1 ? std::to_string(hub.chosenSpell) : std::string("null"))
+         << ", \"skin\": " << game.player.skinIndex << ", \"maxHealth\": " << game.hud.maxHealth
+         << ", \"dialogueShown\": " << (game.dialogue.started == 1 ? "true" : "false");
+    return json.str();
+}
+
 }  // namespace
 
 long ResidentKilobytes()
@@ -154,7 +180,8 @@ std::string RunReportJson(const MainData& main, const RunStats& stats)
     const sf::Vector2f body = player.hitbox.getPosition();
     std::ostringstream json;
     json << "{\"frames\": " << stats.frames << ", \"mode\": " << Quoted(ModeName(game.mode))
-         << ", \"scene\": " << Quoted(SceneName(CurrentScene(game))) << ", \"levelNumber\": " << game.level.levelNumber
+         << ", \"scene\": " << Quoted(SceneName(CurrentScene(game))) << ", " << LoopJson(game)
+         << ", \"levelNumber\": " << game.level.levelNumber
          << ", \"player\": {\"x\": " << body.x << ", \"y\": " << body.y << ", \"health\": " << player.health
          << ", \"coins\": " << player.coins << ", \"hasArms\": " << (player.hasArms == 1 ? "true" : "false")
          << "}, " << SpellsJson(game) << ", " << BossReport(game) << ", \"kills\": " << KillsJson(game.enemies)

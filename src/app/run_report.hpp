@@ -9,7 +9,7 @@ struct MainData;
 
 struct RunStats {
     long frames = 0;               // frames run
-    int filesReadDuringPlay = 0;   // files read after start-up
+    int filesReadDuringPlay = 0;   // files read in a frame after start-up (not behind a loading screen)
     long slowestUpdateMicros = 0;  // the longest update of the run
     std::set<std::string> reached; // every screen and scene the run showed
     std::vector<long> residentKB;  // the process's resident memory every kMemorySampleFrames, and at the end

@@ -22,8 +22,6 @@ constexpr int kArcherBeforeTank = 50;   // the last archer leaves room for the t
 const sf::Vector2f kCountAt{kScreenHalfWidth, 215.f};  // over the panel, centred
 constexpr unsigned kCountSize = 56;
 constexpr float kCountOutline = 4.f;
-const sf::Vector2f kHubArrival{50.f, 500.f};
-const sf::Vector2f kDummyHome{kDummyHomeX, kDummyHomeY};
 constexpr int kFullHealth = 100;
 
 // Where an icon goes from the running offsets (x, y), and how far x moves on.
@@ -140,13 +138,10 @@ void SendPlayerToHub(Game& game)
     Enemies& enemies = game.enemies;
     ResetLevel(game.level);
     ResetEnemies(enemies);  // the level's enemies, shots, coins and smoke go with it
-    RemoveAllBombs(game.bombs);
     LeaveArena(game);
-    game.player.hitbox.setPosition(kHubArrival);
     ChangeHealth(game.hud, game.player, kFullHealth + game.player.bonusHealth - game.player.health);
     game.deathScreen = 0;
-    game.hub.inHub = 1;
     game.level.returnToHub = 0;  // the arena may have been opened from the tutorial by the debug key
     enemies.runKills = enemies.runCoins = 0;
-    AddDummy(enemies, kDummyHome);
+    EnterHub(game);  // the hub's one arrival point, its dummy, no bombs
 }

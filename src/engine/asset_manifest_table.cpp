@@ -443,6 +443,8 @@ const char* const kStartupPictures[] = {
     "Assets/Sprites/Boss/SpriteSheetBoss.png",
     "Assets/Sprites/Boss/SpriteSheetSpinCauldron.png",
     "Assets/Sprites/Boss/SpriteSheetLave.png",
+    "Assets/Sprites/Load/PlayerRunLoading.png",
+    "Assets/Sprites/Load/Tresor.png",
 };
 
 }  // namespace

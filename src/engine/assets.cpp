@@ -230,11 +230,9 @@ std::uint32_t BigEndian32(const unsigned char* bytes)
     return std::uint32_t{bytes[0]} << 24 | std::uint32_t{bytes[1]} << 16 | std::uint32_t{bytes[2]} << 8 | bytes[3];
 }
 
-bool UploadPicture(Assets& assets, sf::Texture& texture, const std::string& path, const DecodedPicture& picture)
+// The visible area and the file's offset, in the whole picture's terms.
+void RecordAreas(Assets& assets, const std::string& path, const DecodedPicture& picture)
 {
-    if (!picture.ok || !texture.create(picture.size.x, picture.size.y))
-        return false;
-    texture.update(picture.pixels.get());
     sf::IntRect visible = picture.visible;
     if (visible.width > 0) {
         visible.left += picture.offset.x;
@@ -242,6 +240,14 @@ bool UploadPicture(Assets& assets, sf::Texture& texture, const std::string& path
     }
     assets.visibleAreas[path] = visible;
     assets.fileOffsets[path] = picture.offset;
+}
+
+bool UploadPicture(Assets& assets, sf::Texture& texture, const std::string& path, const DecodedPicture& picture)
+{
+    if (!picture.ok || !texture.create(picture.size.x, picture.size.y))
+        return false;
+    texture.update(picture.pixels.get());
+    RecordAreas(assets, path, picture);
     return true;
 }
 
@@ -282,6 +288,151 @@ const Resource& Load(Assets& assets,
 
 }  // namespace
 
+// ---- Decoding behind the game -----------------------------------------------
+
+struct BackgroundDecoding {
+    std::vector<std::string> paths;
+    std::vector<const AssetEntry*> entries;  // each path's manifest entry: how its sheet is cut
+    std::vector<DecodedPicture> pictures;
+    std::unique_ptr<std::atomic<bool>[]> decoded;  // per picture: its pixels are ready
+    std::atomic<std::size_t> next{0};               // the next picture a thread takes
+    std::atomic<bool> stop{false};                  // the cache is going: take no more
+    std::vector<std::thread> workers;
+    std::size_t uploaded = 0;                       // pictures handed to the cache, in order
+    std::unique_ptr<sf::Texture> partial;           // the picture going up in bands
+    unsigned rowsUp = 0;                            // its rows already uploaded
+
+    ~BackgroundDecoding()
+    {
+        for (std::thread& worker : workers)
+            if (worker.joinable())
+                worker.join();
+    }
+};
+
+// A cache that goes while pictures are still being decoded (the window
+// closed during a loading screen) lets each thread finish the picture in
+// hand, not the whole list.
+void BackgroundDecodingEnd::operator()(BackgroundDecoding* decoding) const
+{
+    decoding->stop.store(true);
+    delete decoding;
+}
+
+namespace {
+
+bool DecodingWants(const BackgroundDecoding& decoding, const std::string& path)
+{
+    return std::find(decoding.paths.begin() + static_cast<std::ptrdiff_t>(decoding.uploaded), decoding.paths.end(),
+                     path) != decoding.paths.end();
+}
+
+// The picture of index i has left the decoding: the cache holds it, or an
+// empty texture and its name on standard error.
+void HandOver(Assets& assets, BackgroundDecoding& decoding, std::unique_ptr<sf::Texture> texture, bool ok)
+{
+    const std::string& path = decoding.paths[decoding.uploaded];
+    const DecodedPicture& picture = decoding.pictures[decoding.uploaded];
+    if (ok) {
+        RecordAreas(assets, path, picture);
+    } else {
+        texture = std::make_unique<sf::Texture>();
+        ReportMissing(assets, path);
+    }
+    assets.textures.emplace(path, std::move(texture));
+    assets.loadsBehind++;
+    decoding.pictures[decoding.uploaded] = DecodedPicture{};  // its pixels are on the texture now
+    decoding.partial.reset();
+    decoding.rowsUp = 0;
+    decoding.uploaded++;
+}
+
+// Uploads rows of the next picture in order until the budget is spent;
+// false when that picture is not decoded yet.
+bool UploadSome(Assets& assets, BackgroundDecoding& decoding, std::size_t& budget)
+{
+    const std::size_t i = decoding.uploaded;
+    if (!decoding.decoded[i].load())
+        return false;
+    const DecodedPicture& picture = decoding.pictures[i];
+    if (!decoding.partial) {
+        decoding.partial = std::make_unique<sf::Texture>();
+        if (!picture.ok || !decoding.partial->create(picture.size.x, picture.size.y)) {
+            HandOver(assets, decoding, nullptr, false);
+            return true;
+        }
+    }
+    const std::size_t rowBytes = std::size_t{picture.size.x} * 4;
+    const unsigned rows = static_cast<unsigned>(
+        std::clamp<std::size_t>(budget / rowBytes, 1, picture.size.y - decoding.rowsUp));
+    decoding.partial->update(picture.pixels.get() + rowBytes * decoding.rowsUp, picture.size.x, rows, 0,
+                             decoding.rowsUp);
+    decoding.rowsUp += rows;
+    budget -= std::min(budget, rowBytes * rows);
+    if (decoding.rowsUp >= picture.size.y)
+        HandOver(assets, decoding, std::move(decoding.partial), true);
+    return true;
+}
+
+}  // namespace
+
+void StartDecoding(Assets& assets, const std::vector<std::string>& paths)
+{
+    FinishDecoding(assets);  // one decoding at a time
+    auto decoding = std::unique_ptr<BackgroundDecoding, BackgroundDecodingEnd>(new BackgroundDecoding);
+    for (const std::string& path : paths)
+        if (!assets.textures.count(path) && !DecodingWants(*decoding, path)) {
+            decoding->entries.push_back(ManifestEntry(assets, path));
+            decoding->paths.push_back(path);
+        }
+    const std::size_t count = decoding->paths.size();
+    if (count == 0)
+        return;
+    decoding->pictures.resize(count);
+    decoding->decoded = std::make_unique<std::atomic<bool>[]>(count);
+    BackgroundDecoding* shared = decoding.get();
+    const std::filesystem::path root = assets.root;
+    const auto worker = [shared, root] {
+        for (std::size_t i = shared->next++; i < shared->paths.size() && !shared->stop.load(); i = shared->next++) {
+            shared->pictures[i] = DecodePicture(root.empty() ? std::filesystem::path(shared->paths[i]) : root / shared->paths[i],
+                                                shared->entries[i]);
+            shared->decoded[i].store(true);
+        }
+    };
+    decoding->workers.resize(std::max(1u, std::thread::hardware_concurrency()));
+    for (std::thread& thread : decoding->workers)
+        thread = std::thread(worker);
+    assets.decoding = std::move(decoding);
+}
+
+bool UploadDecodedPictures(Assets& assets, std::size_t byteBudget)
+{
+    BackgroundDecoding* decoding = assets.decoding.get();
+    if (!decoding)
+        return true;
+    while (decoding->uploaded < decoding->paths.size() && byteBudget > 0)
+        if (!UploadSome(assets, *decoding, byteBudget))
+            break;
+    if (decoding->uploaded < decoding->paths.size())
+        return false;
+    assets.decoding.reset();  // joins the threads, all done
+    return true;
+}
+
+void FinishDecoding(Assets& assets)
+{
+    if (!assets.decoding)
+        return;
+    for (std::thread& worker : assets.decoding->workers)
+        worker.join();
+    UploadDecodedPictures(assets, static_cast<std::size_t>(-1));
+}
+
+bool DecodingPending(const Assets& assets)
+{
+    return assets.decoding != nullptr;
+}
+
 bool FindAssetRoot(Assets& assets, const std::filesystem::path& executable)
 {
     namespace fs = std::filesystem;
@@ -306,6 +457,8 @@ std::filesystem::path AssetPath(const Assets& assets, const std::string& path)
 
 const sf::Texture& GetTexture(Assets& assets, const std::string& path)
 {
+    if (assets.decoding && !assets.textures.count(path) && DecodingWants(*assets.decoding, path))
+        FinishDecoding(assets);  // asked for before its turn: wait rather than read it twice
     return Load(assets, assets.textures, path);
 }
 

@@ -11,6 +11,14 @@
 #include <span>
 #include <string>
 #include <unordered_map>
+#include <vector>
+
+// Pictures being decoded on background threads (assets.cpp): the threads
+// never outlive the cache, which joins them when it goes.
+struct BackgroundDecoding;
+struct BackgroundDecodingEnd {
+    void operator()(BackgroundDecoding* decoding) const;
+};
 
 struct Assets {
     std::filesystem::path root;  // the folder that holds "Assets/"
@@ -20,7 +28,9 @@ struct Assets {
     std::unordered_map<std::string, sf::IntRect> visibleAreas;  // per picture, found at load
     std::unordered_map<std::string, sf::Vector2i> fileOffsets;  // where a trimmed file sits in its picture
     std::set<std::string> missing;  // each named once on standard error
-    int loads = 0;                  // files actually read from disk
+    int loads = 0;                  // files actually read from disk, in the frame that asked
+    int loadsBehind = 0;            // pictures decoded on background threads
+    std::unique_ptr<BackgroundDecoding, BackgroundDecodingEnd> decoding;  // null when none runs
     // Asking for a file the asset manifest does not list is a fault in the
     // code (a typo the generator would never draw): debug builds and tests
     // throw on it; a release build names it once and goes on.
@@ -43,6 +53,20 @@ std::filesystem::path AssetPath(const Assets& assets, const std::string& path);
 // so a long list costs a fraction of loading it one by one. Pictures already
 // cached are skipped; failures are reported as GetTexture would.
 void PreloadPictures(Assets& assets, std::span<const char* const> paths);
+
+// Starts decoding the pictures that are not cached yet on background
+// threads (one per core) and returns at once. They reach the cache through
+// UploadDecodedPictures, on the drawing thread. Asking for one of them
+// before then (GetTexture) waits for the decoding and uploads it all.
+void StartDecoding(Assets& assets, const std::vector<std::string>& paths);
+// Hands decoded pictures to the cache, in the order they were asked for,
+// up to about `byteBudget` bytes of pixels a call: a big picture goes up in
+// bands over several calls, so a frame never stalls on one. True once every
+// picture asked for is in the cache (and when nothing was asked for).
+bool UploadDecodedPictures(Assets& assets, std::size_t byteBudget);
+// Waits for the decoding and uploads whatever is left.
+void FinishDecoding(Assets& assets);
+bool DecodingPending(const Assets& assets);
 
 // Names a file that could not be read, once.
 void ReportMissing(Assets& assets, const std::string& path);

@@ -200,6 +200,12 @@ void BuildBossLevel(Level& level, Game& game)
     AddPattern(level, game, level.cursorX, kPatternBoss);
 }
 
+void OpenArena(Game& game)
+{
+    ResetLevel(game.level);
+    BuildBossLevel(game.level, game);  // the arena's build empties the roster itself
+}
+
 void StepLevelFade(Level& level, sf::Vector2f viewCentre)
 {
     if (level.fadeAlpha >= 0 && level.fadeAlpha <= 255)

@@ -43,6 +43,8 @@ void ResetLevel(Level& level);
 void BuildLevel(Level& level, Game& game);
 void BuildTutorialLevel(Level& level, Game& game);
 void BuildBossLevel(Level& level, Game& game);
+// The fourth level's door, once the loading screen is over: the arena.
+void OpenArena(Game& game);
 void AddPattern(Level& level, Game& game, int x, int id);
 void StepLevelFade(Level& level, sf::Vector2f viewCentre);
 // Before a pattern places enemies: the roster is emptied once if it asks for it.

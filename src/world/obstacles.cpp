@@ -1,6 +1,7 @@
 #include "world/obstacles.hpp"
 
 #include "app/game.hpp"
+#include "app/loading.hpp"
 #include "engine/assets.hpp"
 #include "engine/collision.hpp"
 #include "engine/input.hpp"
@@ -22,7 +23,6 @@ constexpr float kItemSinkSpeed = 150.f;   // pixels per second
 constexpr int kCoinCalls = 6;             // four coins a call: 24 coins
 constexpr float kDamageBonus = 0.2f;
 constexpr int kLifeBonus = 15;
-const sf::Vector2f kHubArrival{100.f, -30.f};  // where the tutorial's door leads
 const sf::Vector2f kLevelStart{100.f, 617.f};
 const sf::Vector2f kBossArenaStart{100.f, 570.f};
 
@@ -281,11 +281,8 @@ void GoToHub(Game& game)
 {
     Level& level = game.level;
     ResetLevel(level);
-    game.player.hitbox.setPosition(kHubArrival);
-    ResetCamera(game.camera);
     level.returnToHub = 0;
-    game.hub.inHub = 1;
-    RemoveAllBombs(game.bombs);
+    EnterHub(game);
 }
 
 // The black frame of the fade: the old level goes, the next one is built.
@@ -297,7 +294,7 @@ void SwitchToNextLevel(Game& game, sf::Vector2f centre)
     level.fadeRect.setPosition(centre.x - kScreenWidth, centre.y - kScreenHeight);
     ResetLevel(level);
     if (level.levelNumber == kBossLevelNumber) {
-        BuildBossLevel(level, game);  // the arena's build empties the roster itself
+        StartLoading(game, LOADING_ARENA);  // the arena is built behind the loading screen
     } else {
         ClearDecorAnimations(game.background);
         KillAllEnemies(game);

@@ -1,7 +1,7 @@
 // A level that fights back: the sword's combo kills a tank and a rat with
 // its skeleton rats while they hurt the player (the HUD shows it), then
 // the player dies, the death screen counts the kills and its button leads
-// on with full health. Run with the hitbox overlay: enemies are outlined
+// to the hub with full health. Run with the hitbox overlay: enemies are outlined
 // orange, so what is alive in the view can be counted.
 #include "e2e_support.hpp"
 
@@ -74,8 +74,8 @@ struct EnemiesFight : ::testing::Test {
             return;
         folder = SuiteFolder("EnemiesFight");
         ::setenv("TIDEWRACK_DEBUG_HITBOXES", "1", 1);
-        run = RunGame({"--seed", "1", "--script", ScriptPath("enemies_fight.script"), "--frames", "5601",
-                       "--draw-every", "200"},
+        run = RunGame({"--seed", "1", "--script", ScriptPath("enemies_fight.script"), "--frames", "6001",
+                       "--draw-every", "200", "--report", (folder / "report.json").string()},
                       folder);
     }
     static void TearDownTestSuite() { RemoveSuiteFolderIfPassed(folder); }
@@ -99,11 +99,11 @@ TEST_F(EnemiesFight, TheComboKillsEnemiesThatHurtThePlayerAndTheHudShowsEachHit)
     // The tank's first charge: the bar loses a fifth, the white segment
     // shows it for half a second, the screen flashes and clears.
     std::string hit, before;
-    for (int frame = 2312; frame < 2340 && hit.empty(); frame += 3) {
+    for (int frame = 2712; frame < 2740 && hit.empty(); frame += 3) {
         const std::string name = "hud_" + std::to_string(frame);
         (ReadHealthBar(Shot(name)).length < 332 ? hit : before) = name;
     }
-    ASSERT_FALSE(hit.empty()) << "no hit between frames 2312 and 2339";
+    ASSERT_FALSE(hit.empty()) << "no hit between frames 2712 and 2739";
     ASSERT_FALSE(before.empty());
     const sf::Image atHit = Shot(hit), unhurt = Shot(before), later = Shot("hud_later");
     const HealthBar bar = ReadHealthBar(atHit);
@@ -130,8 +130,10 @@ TEST_F(EnemiesFight, DeathShowsTheKillsAndItsButtonLeadsOnWithFullHealth)
     EXPECT_GT(icons, 20000) << "the kills are shown";
     EXPECT_EQ(ReadHealthBar(death).length, 0) << "no HUD on the death screen";
     EXPECT_LT(MatchPicture(after, panel, {0, 0}), 0.3) << "the panel is gone";
-    EXPECT_EQ(ReadHealthBar(after).length, 332) << "full health";
-    EXPECT_LT(LastPrintedX(run.out), 1000.0) << "at the start of a new level";
+    const std::string report = ReadWhole(folder / "report.json");
+    EXPECT_EQ(ReportText(report, "scene"), "hub");
+    EXPECT_EQ(ReportNumber(report, "health"), 100.0) << "full health";
+    EXPECT_LT(LastPrintedX(run.out), 1000.0) << "at the hub's arrival point, on its left";
 }
 
 }  // namespace

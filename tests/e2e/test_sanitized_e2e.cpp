@@ -12,7 +12,7 @@ TEST(Sanitized, AFightToTheDeathAndOnIsClean)
     REQUIRE_SANITIZED_GAME();
     const auto folder = TestFolder();
     const GameRun run = RunSanitizedGame(
-        {"--seed", "1", "--script", ScriptPath("enemies_fight.script"), "--frames", "5601", "--draw-every", "50"},
+        {"--seed", "1", "--script", ScriptPath("enemies_fight.script"), "--frames", "6001", "--draw-every", "50"},
         folder);
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_FALSE(SanitizerSpoke(run.err)) << run.err;

@@ -32,7 +32,7 @@ TEST(WorldDoorE2E, DoorFadesToBlackAndOpensTheNextLevel)
 {
     REQUIRE_DISPLAY();
     const auto folder = TestFolder();
-    const GameRun run = RunGame({"--seed", "1", "--script", ScriptPath("world_door.script"), "--frames", "2502",
+    const GameRun run = RunGame({"--seed", "1", "--script", ScriptPath("world_door.script"), "--frames", "2902",
                                  "--draw-every", "100", "--report", (folder / "report.json").string()},
                                 folder);
     ASSERT_EQ(run.status, 0) << run.err;

@@ -8,7 +8,7 @@ TEST(WorldE2E, TutorialSubstanceDoorLevelAndArena)
 {
     REQUIRE_DISPLAY();
     const auto folder = TestFolder();
-    const GameRun run = RunGame({"--seed", "1", "--script", ScriptPath("world_tutorial.script"), "--frames", "3005",
+    const GameRun run = RunGame({"--seed", "1", "--script", ScriptPath("world_tutorial.script"), "--frames", "3405",
                                  "--draw-every", "100"},
                                 folder);
     ASSERT_EQ(run.status, 0) << run.err;

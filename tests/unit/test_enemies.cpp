@@ -246,7 +246,7 @@ TEST_F(DeathTest, TheButtonSendsThePlayerToTheHubWithAnEmptyLevelAndFullHealth)
     Click({870, 880});
     EXPECT_EQ(game->deathScreen, 0);
     EXPECT_EQ(game->hub.inHub, 1);
-    EXPECT_EQ(player.hitbox.getPosition(), sf::Vector2f(50.f, 500.f));
+    EXPECT_EQ(player.hitbox.getPosition(), sf::Vector2f(kHubArrival.x, kHubArrival.y));
     EXPECT_EQ(player.health, 115);
     EXPECT_EQ(hud.healthText.getString(), "115/115");
     EXPECT_EQ(hud.bossFight, 0);

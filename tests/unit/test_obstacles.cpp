@@ -1,5 +1,6 @@
 #include "game_test.hpp"
 #include "world/level.hpp"
+#include "app/loading.hpp"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -162,6 +163,10 @@ TEST_F(ObstacleTest, ThePlainDoorsOfTheFourthLevelOpenTheBossArena)
     Hold(sf::Keyboard::F);
     for (int frame = 0; frame < 125; ++frame)
         Update();
+    EXPECT_EQ(game->loadingScreen.loadingActive, 1) << "the arena is built behind the loading screen";
+    EXPECT_EQ(level.obstacleCount, 0);
+    while (game->loadingScreen.loadingActive == 1)
+        UpdateLoading(*game, 1.f / 60.f);
     ASSERT_EQ(level.obstacleCount, 1);
     EXPECT_EQ(level.obstacles[0].type, OBS_BACKGROUND_BOSS);
     EXPECT_EQ(game->hud.bossFight, 1);
@@ -179,7 +184,7 @@ TEST_F(ObstacleTest, TheTutorialDoorLeadsStraightToTheHub)
     EXPECT_EQ(level.obstacleCount, 0);
     EXPECT_EQ(level.returnToHub, 0);
     EXPECT_EQ(player.frozen, 0);
-    EXPECT_EQ(At(), sf::Vector2f(100.f, -30.f));
+    EXPECT_EQ(At(), sf::Vector2f(kHubArrival.x, kHubArrival.y));
 }
 
 TEST_F(ObstacleTest, DebugKeyBOpensTheArena)

@@ -1,0 +1,82 @@
+#include "app/loading.hpp"
+
+#include "app/game.hpp"
+#include "engine/asset_manifest.hpp"
+#include "engine/assets.hpp"
+
+#include <string_view>
+
+namespace {
+
+// What a run's levels may show that start-up has not read: every pattern
+// of both biomes, the elements, the enemies and what they drop, the spells
+// and cards, the HUD and the decor. Listed by folder, so a picture added
+// to one of them is decoded with it.
+constexpr std::string_view kRunFolders[] = {
+    "Assets/Sprites/BackGround/",      "Assets/Sprites/Obstacle/",  "Assets/Sprites/Enemies/",
+    "Assets/Sprites/Bomb/",            "Assets/Sprites/Cards/",     "Assets/Sprites/Hud/",
+    "Assets/Sprites/HUD/",             "Assets/Sprites/Maps/Background/", "Assets/Sprites/Maps/FirstPlan/",
+    "Assets/Sprites/Maps/SecondPlan/", "Assets/Sprites/Maps/SpritesheetForge.png",
+};
+// The arena: the boss, its attacks and its food, and the win screen.
+constexpr std::string_view kArenaFolders[] = {"Assets/Sprites/Boss/", "Assets/Sprites/BackGround/PaternBoss.png",
+                                              "Assets/Sprites/WinScreen.png"};
+
+template <std::size_t N>
+std::vector<std::string> PicturesUnder(const std::string_view (&folders)[N])
+{
+    std::vector<std::string> paths;
+    for (const AssetEntry& entry : AllAssets()) {
+        if (entry.kind != AssetKind::Picture)
+            continue;
+        const std::string_view path = entry.path;
+        for (std::string_view folder : folders)
+            if (path.starts_with(folder)) {
+                paths.emplace_back(path);
+                break;
+            }
+    }
+    return paths;
+}
+
+void BuildNext(Game& game, int next)
+{
+    switch (next) {
+    case LOADING_RUN: StartRun(game); break;
+    case LOADING_ARENA: OpenArena(game); break;
+    case LOADING_HUB: DressHub(game.hub, *game.assets); break;
+    default: break;
+    }
+}
+
+}  // namespace
+
+std::vector<std::string> LoadingPictures(int next)
+{
+    switch (next) {
+    case LOADING_RUN: return PicturesUnder(kRunFolders);
+    case LOADING_ARENA: return PicturesUnder(kArenaFolders);
+    case LOADING_HUB: return HubPictures();
+    default: return {};
+    }
+}
+
+void StartLoading(Game& game, int next)
+{
+    LoadingScreen& screen = game.loadingScreen;
+    InitLoadingScreen(screen);
+    screen.next = next;
+    if (game.assets)
+        StartDecoding(*game.assets, LoadingPictures(next));
+}
+
+void UpdateLoading(Game& game, float dt)
+{
+    LoadingScreen& screen = game.loadingScreen;
+    UpdateLoadingScreen(game, dt);
+    if (screen.loadingActive == 1)
+        return;
+    const int next = screen.next;
+    screen.next = LOADING_NOTHING;
+    BuildNext(game, next);
+}
