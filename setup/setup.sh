@@ -36,5 +36,5 @@ if [[ "${TIDEWRACK_SKIP_SANITIZED:-0}" != 1 ]]; then
         cmake -S "$top" -B "$sanitized" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTIDEWRACK_SANITIZE=ON \
               -DTIDEWRACK_ASSETS_FROM="$build/Assets"
     fi
-    cmake --build "$sanitized" -j"$(nproc)" --target tidewrack
+    cmake --build "$sanitized" -j"$(nproc)" --target tidewrack tidewrack_sanitized_tests
 fi
