@@ -1,22 +1,13 @@
 // Drawing the boss and what its running attack shows, the debug outlines,
 // and the names the run report gives them.
 #include "boss/boss_attacks.hpp"
+#include "engine/collision.hpp"
 
 namespace {
 
 const sf::Color kBodyOutline{220, 20, 60};     // crimson
 const sf::Color kAttackOutline{255, 105, 180}; // pink
 const sf::Color kWaveOutline{0, 200, 170};     // teal
-
-void Outline(sf::RenderTarget& window, const sf::FloatRect& box, sf::Color colour)
-{
-    sf::RectangleShape shape({box.width, box.height});
-    shape.setPosition(box.left, box.top);
-    shape.setFillColor(sf::Color::Transparent);
-    shape.setOutlineColor(colour);
-    shape.setOutlineThickness(-3.f);
-    window.draw(shape);
-}
 
 void DrawCarrots(const CarrotAttack& carrots, sf::RenderTarget& window)
 {
@@ -63,23 +54,23 @@ void DrawBoss(const Boss& boss, sf::RenderTarget& window)
 
 void DrawBossHitboxes(const Boss& boss, sf::RenderTarget& window)
 {
-    Outline(window, BossBounds(boss), kBodyOutline);
+    OutlineBox(window, BossBounds(boss), kBodyOutline);
     if (boss.bossActive != 1)
         return;
     if (boss.cauldron.cauldronMoving == 1)
-        Outline(window, boss.cauldron.cannonballHitbox.getGlobalBounds(), kAttackOutline);
+        OutlineBox(window, boss.cauldron.cannonballHitbox.getGlobalBounds(), kAttackOutline);
     if (CarrotsFalling(boss.carrots))
         for (const sf::RectangleShape& carrot : boss.carrots.carrotHitboxes)
-            Outline(window, carrot.getGlobalBounds(), kAttackOutline);
+            OutlineBox(window, carrot.getGlobalBounds(), kAttackOutline);
     if (boss.fire.fireLit == 1)
-        Outline(window, boss.fire.fireHitbox.getGlobalBounds(), kAttackOutline);
+        OutlineBox(window, boss.fire.fireHitbox.getGlobalBounds(), kAttackOutline);
     if (boss.wave.waveActive == 1)
         for (const sf::Sprite& wave : boss.wave.shockWaves)
-            Outline(window, wave.getGlobalBounds(), kWaveOutline);
+            OutlineBox(window, wave.getGlobalBounds(), kWaveOutline);
     for (const sf::Sprite& piece : boss.food.foods)
-        Outline(window, piece.getGlobalBounds(), kAttackOutline);
+        OutlineBox(window, piece.getGlobalBounds(), kAttackOutline);
     if (boss.melee.running == 1)  // drawn before the blow lands too, where it will land
-        Outline(window, boss.melee.meleeHitbox.getGlobalBounds(), kAttackOutline);
+        OutlineBox(window, boss.melee.meleeHitbox.getGlobalBounds(), kAttackOutline);
 }
 
 const char* BossStateName(const Boss& boss)

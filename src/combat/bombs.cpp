@@ -6,6 +6,7 @@
 #include "app/game.hpp"
 #include "engine/assets.hpp"
 #include "engine/camera.hpp"
+#include "engine/collision.hpp"
 #include "engine/sound_bank.hpp"
 #include "hub/hub.hpp"
 #include "ui/hud.hpp"
@@ -22,7 +23,6 @@ constexpr float kGravity = 9.8f;         // the fall's speed, in pixels a frame,
 constexpr float kRollFriction = 14.7f;   // ... and, rolling on, loses this much a second
 constexpr float kRollTurn = 10.f;        // degrees the box turns each rolling frame
 constexpr int kThrowCost = 10;           // mana
-constexpr float kOutline = -3.f;
 const sf::Color kBombOutline{255, 105, 180};  // pink: the bomb and what spells hurt
 
 // Every picture a throw or a detonation shows.
@@ -98,16 +98,6 @@ void DetonationSound(int kind)
     case SPELL_FOUDRE: PlayZap(); break;
     default: PlayExplosion(); break;
     }
-}
-
-void Outline(sf::RenderTarget& window, const sf::FloatRect& box)
-{
-    sf::RectangleShape shape({box.width, box.height});
-    shape.setPosition(box.left, box.top);
-    shape.setFillColor(sf::Color::Transparent);
-    shape.setOutlineColor(kBombOutline);
-    shape.setOutlineThickness(kOutline);
-    window.draw(shape);
 }
 
 }  // namespace
@@ -209,10 +199,10 @@ void DrawBombs(Game& game, sf::RenderTarget& window)
 void DrawSpellHitboxes(const Bombs& bombs, sf::RenderTarget& window)
 {
     if (bombs.bombActive == 1)
-        Outline(window, bombs.bombHb.getGlobalBounds());
+        OutlineBox(window, bombs.bombHb.getGlobalBounds(), kBombOutline);
     for (const Explosion& entry : bombs.explosions)
         if (DealsDamage(entry))
-            Outline(window, DamageArea(entry));
+            OutlineBox(window, DamageArea(entry), kBombOutline);
 }
 
 void RemoveExplosion(Bombs& bombs, int index)

@@ -3,6 +3,7 @@
 #include "enemies/enemies.hpp"
 
 #include "app/game.hpp"
+#include "engine/collision.hpp"
 
 #include <algorithm>
 
@@ -13,17 +14,6 @@ const sf::Color kProbeOutline{0, 255, 255};   // cyan: the archer's ground probe
 const sf::Color kShotOutline = sf::Color::White;
 const sf::Color kDropOutline{80, 160, 255};   // blue: coins and food
 const sf::Color kSmokeOutline{190, 120, 255}; // lilac: where smoke hurts
-constexpr float kOutline = -3.f;
-
-void Outline(sf::RenderTarget& window, const sf::FloatRect& box, sf::Color colour)
-{
-    sf::RectangleShape shape({box.width, box.height});
-    shape.setPosition(box.left, box.top);
-    shape.setFillColor(sf::Color::Transparent);
-    shape.setOutlineColor(colour);
-    shape.setOutlineThickness(kOutline);
-    window.draw(shape);
-}
 
 
 }  // namespace
@@ -77,16 +67,16 @@ void DrawEnemyHitboxes(const Enemies& enemies, sf::RenderTarget& window)
     for (const Enemy& enemy : enemies.enemies) {
         if (enemy.kind == ENEMY_DUMMY)
             continue;  // the hub's, not shown in a level
-        Outline(window, EnemyBounds(enemy), kEnemyOutline);
+        OutlineBox(window, EnemyBounds(enemy), kEnemyOutline);
         if (enemy.kind == ENEMY_ARCHER)
-            Outline(window, enemy.checkGroundHb.getGlobalBounds(), kProbeOutline);
+            OutlineBox(window, enemy.checkGroundHb.getGlobalBounds(), kProbeOutline);
     }
     for (const Shot& shot : enemies.shots)
-        Outline(window, shot.sprite.getGlobalBounds(), kShotOutline);
+        OutlineBox(window, shot.sprite.getGlobalBounds(), kShotOutline);
     for (const Coin& coin : enemies.coins)
-        Outline(window, coin.sprite.getGlobalBounds(), kDropOutline);
+        OutlineBox(window, coin.sprite.getGlobalBounds(), kDropOutline);
     for (const Food& food : enemies.food)
-        Outline(window, food.sprite.getGlobalBounds(), kDropOutline);
+        OutlineBox(window, food.sprite.getGlobalBounds(), kDropOutline);
     for (const Smoke& smoke : enemies.smokes)
-        Outline(window, smoke.sprite.getGlobalBounds(), kSmokeOutline);
+        OutlineBox(window, smoke.sprite.getGlobalBounds(), kSmokeOutline);
 }

@@ -114,3 +114,13 @@ bool HitboxOverlayWanted()
     const char* wanted = std::getenv("TIDEWRACK_DEBUG_HITBOXES");
     return wanted && wanted[0] == '1';
 }
+
+void OutlineBox(sf::RenderTarget& window, const sf::FloatRect& box, sf::Color colour, float thickness)
+{
+    sf::RectangleShape shape({box.width, box.height});
+    shape.setPosition(box.left, box.top);
+    shape.setFillColor(sf::Color::Transparent);
+    shape.setOutlineColor(colour);
+    shape.setOutlineThickness(-thickness);
+    window.draw(shape);
+}

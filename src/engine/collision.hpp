@@ -3,6 +3,7 @@
 // overlaps a fixed rectangle is snapped flush against the side it overlaps
 // least (the axis with the larger centre-distance ratio).
 #include <SFML/Graphics/Rect.hpp>
+#include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Transformable.hpp>
@@ -42,3 +43,7 @@ bool ResolveSpriteAgainstRect(const sf::FloatRect& fixed, sf::Sprite& moving, sf
 // TIDEWRACK_DEBUG_HITBOXES=1 in the environment asks for every hitbox (and
 // the swing's reach) to be outlined over the picture.
 bool HitboxOverlayWanted();
+// The overlay's outline of one box, drawn inside its edges.
+inline constexpr float kOverlayOutline = 3.f;
+void OutlineBox(sf::RenderTarget& window, const sf::FloatRect& box, sf::Color colour,
+                float thickness = kOverlayOutline);

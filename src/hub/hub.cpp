@@ -222,16 +222,6 @@ void StillPicture(sf::Sprite& sprite, Assets& assets, const char* sheet, HubPoin
     sprite.setPosition(At(at));
 }
 
-void OutlineBox(sf::RenderTarget& window, const sf::FloatRect& box, sf::Color colour, float thickness)
-{
-    sf::RectangleShape shape({box.width, box.height});
-    shape.setPosition(box.left, box.top);
-    shape.setFillColor(sf::Color::Transparent);
-    shape.setOutlineColor(colour);
-    shape.setOutlineThickness(-thickness);
-    window.draw(shape);
-}
-
 }  // namespace
 
 void InitHub(Hub& hub, Assets& assets)
@@ -474,12 +464,12 @@ void DrawHubHitboxes(const Game& game, sf::RenderTarget& window)
     if (hub.debugHitboxes != 1)
         return;
     for (const sf::RectangleShape& wall : hub.walls)
-        OutlineBox(window, wall.getGlobalBounds(), sf::Color::Red, 3.f);
+        OutlineBox(window, wall.getGlobalBounds(), sf::Color::Red);
     const sf::FloatRect body = game.player.hitbox.getGlobalBounds();
     for (int panel = PANEL_SELLER; panel <= PANEL_DRESS_ROOM; panel++) {
         const sf::FloatRect area = HubZoneArea(hub, panel);
-        OutlineBox(window, area, sf::Color::Green, RectsOverlap(body, area) ? 8.f : 3.f);
+        OutlineBox(window, area, sf::Color::Green, RectsOverlap(body, area) ? 8.f : kOverlayOutline);
     }
-    OutlineBox(window, hub.exitZone.getGlobalBounds(), sf::Color::Blue, 3.f);
-    OutlineBox(window, body, sf::Color::Yellow, 3.f);
+    OutlineBox(window, hub.exitZone.getGlobalBounds(), sf::Color::Blue);
+    OutlineBox(window, body, sf::Color::Yellow);
 }

@@ -216,16 +216,6 @@ void StepLevelFade(Level& level, sf::Vector2f viewCentre)
 
 namespace {
 
-void OutlineBox(sf::RenderTarget& window, const sf::FloatRect& box, sf::Color colour)
-{
-    sf::RectangleShape shape({box.width, box.height});
-    shape.setPosition(box.left, box.top);
-    shape.setFillColor(sf::Color::Transparent);
-    shape.setOutlineColor(colour);
-    shape.setOutlineThickness(-3.f);
-    window.draw(shape);
-}
-
 sf::Color DebugColour(int type)
 {
     if (type == OBS_WALL)
