@@ -25,7 +25,8 @@ struct HazardTest : EnemyTest {
         SetCameraBounds(game->camera, 10000, kLevelTopLimit);
     }
     static sf::Vector2f Mid(const sf::FloatRect& r) { return {r.left + r.width / 2.f, r.top + r.height / 2.f}; }
-    // The pixels of `target` (drawn on black) inside `area`, in world pixels, that are not black.
+    // The pixels of a shot drawn on black that are not black, inside a world
+    // area, the view's corner at `corner`.
     static long Lit(const sf::Image& shot, const sf::FloatRect& area, sf::Vector2f corner)
     {
         long lit = 0;
@@ -39,7 +40,7 @@ struct HazardTest : EnemyTest {
     }
 };
 
-// Each spell through its own step kills an archer standing between another
+// Each spell through its own step kills an archer standing before another
 // archer and a tank: its arm goes with it, the pair after it stays in order
 // (the arm right after its body, still carried by it), and one archer is
 // counted.
