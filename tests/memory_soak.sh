@@ -7,7 +7,8 @@
 # of resident memory beyond it.
 #   tests/memory_soak.sh [ROUNDS] [DRAW_EVERY]
 # Defaults: 22 rounds of 5000 frames (111,300 frames, 31 minutes at 60 frames
-# a second of game time), every frame drawn. Run ./check first: it builds
+# a second of game time), every frame drawn: on a software renderer the run
+# takes longer than the play it stands for. Run ./check first: it builds
 # build/. If memory grew the test prints every sample, and keeps the script
 # and the run report in its folder under /tmp/tidewrack-e2e.
 set -euo pipefail
