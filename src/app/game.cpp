@@ -251,8 +251,13 @@ void GameMouseButtonPressed(MainData& main)
     if (IsActionButton(ACTION_DETONATE, click.button))
         DetonateBomb(game.bombs);
     if (IsActionButton(ACTION_BACK_TO_MENU, click.button)) {
+        // The menu ends a boss fight as it ends the enemies. The arena has
+        // no door: a fight or a win screen left this way ends the run, and
+        // Play takes the player up in the hub.
+        if (game.hud.bossFight == 1 && game.deathScreen == 0)
+            SendPlayerToHub(game);
         ResetEnemies(game.enemies);
-        LeaveArena(game);  // the menu ends a boss fight as it ends the enemies
+        LeaveArena(game);
     }
 }
 

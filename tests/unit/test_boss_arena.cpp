@@ -162,8 +162,9 @@ TEST_F(ArenaTest, TheMiddleButtonEndsTheFight)
     Fight();
     Click(sf::Mouse::Middle);
     EXPECT_EQ(game.mode, MODE_MENU);
-    game.mode = MODE_GAME;  // played again: the arena without its boss
+    game.mode = MODE_GAME;  // played again: the run is over, the player in the hub
     ExpectFightOver();
+    EXPECT_EQ(game.hub.inHub, 1);
 }
 
 TEST_F(ArenaTest, TheRunReportTellsTheBossesHealthStateAndAttack)
