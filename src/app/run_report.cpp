@@ -152,6 +152,18 @@ std::string LoopJson(const Game& game)
     return json.str();
 }
 
+// The hub's panel open, or the dress room stood in, by the name `goto`
+// gives its place ("hub seller"); nothing elsewhere in the hub.
+const char* HubPlaceName(const Game& game)
+{
+    static const char* const kPanelNames[PANEL_COUNT] = {"hub seller", "hub quests", "hub cards", "hub recap",
+                                                         "hub dressroom"};
+    for (int panel = 0; panel < PANEL_COUNT; panel++)
+        if (game.hub.panelOpen[static_cast<std::size_t>(panel)] == 1)
+            return kPanelNames[panel];
+    return game.inDressRoomZone == 1 ? kPanelNames[PANEL_DRESS_ROOM] : nullptr;
+}
+
 }  // namespace
 
 long ResidentKilobytes()
@@ -165,10 +177,17 @@ long ResidentKilobytes()
 
 void NoteWhereTheRunIs(const MainData& main, RunStats& stats)
 {
-    switch (main.game.mode) {
+    const Game& game = main.game;
+    switch (game.mode) {
     case MODE_MENU: stats.reached.insert(MenuScreenName(main.menu.screen)); break;
     case MODE_PAUSE: stats.reached.insert(PauseScreenName(main.pauseMenu.screen)); break;
-    case MODE_GAME: stats.reached.insert(SceneName(CurrentScene(main.game))); break;
+    case MODE_GAME: {
+        const Scene scene = CurrentScene(game);
+        stats.reached.insert(SceneName(scene));
+        if (scene == SCENE_HUB && HubPlaceName(game))
+            stats.reached.insert(HubPlaceName(game));
+        break;
+    }
     default: break;
     }
 }

@@ -75,7 +75,7 @@ TEST(BossE2E, TheFourthLevelsDoorOpensTheArena)
 {
     REQUIRE_DISPLAY();
     const auto folder = TestFolder();
-    const GameRun run = RunGame({"--seed", "1", "--script", ScriptPath("boss_door.script"), "--frames", "2262",
+    const GameRun run = RunGame({"--seed", "1", "--script", ScriptPath("boss_door.script"), "--frames", "2782",
                                  "--draw-every", "1000", "--report", (folder / "report.json").string()},
                                 folder);
     ASSERT_EQ(run.status, 0) << run.err;
@@ -83,7 +83,11 @@ TEST(BossE2E, TheFourthLevelsDoorOpensTheArena)
     EXPECT_EQ(ReportText(report, "scene"), "arena");
     EXPECT_EQ(ReportNumber(report, "levelNumber"), 4.0);
     EXPECT_NE(report.find("\"boss\": {\"fight\": true, \"health\": 1000"), std::string::npos) << report;
-    // The boss bar, full, at the bottom of the screen.
+    // The door's loading screen first (black, the white bar from (480, 810)),
+    // then the boss bar, full, at the bottom of the screen.
+    const sf::Image loading = LoadScreenshot(folder / "arena_loading.png");
+    EXPECT_EQ(loading.getPixel(100, 100), sf::Color::Black);
+    EXPECT_EQ(loading.getPixel(482, 835), sf::Color::White);
     const sf::Image shot = LoadScreenshot(folder / "boss_arena.png");
     EXPECT_EQ(shot.getPixel(700, 987), sf::Color(197, 0, 12));
     EXPECT_EQ(shot.getPixel(1250, 987), sf::Color(197, 0, 12));
@@ -139,17 +143,19 @@ TEST(BossE2E, EachAttackShowsOnScreen)
     }
 }
 
-// The combo (and, where the deck deals them, spells) against the boss,
-// dodging each cleaver blow by a leap into the sky: the boss falls, its
-// coins fly to the player, the win screen shows the run's count, and a
-// click on it leads to the hub, which walks on into a new level.
+// The combo and the cards of the hand against the boss, dodging each
+// cleaver blow by a leap into the sky: the boss falls, its coins fly to the
+// player, the win screen shows the run's count, and a click on it leads to
+// the hub (its first arrival here, the run having started from the
+// tutorial's B: behind its loading screen).
 TEST(BossE2E, TheCombatBeatsTheBossAndTheWinScreenLeadsToTheHub)
 {
     REQUIRE_DISPLAY();
     const auto folder = TestFolder();
-    constexpr int kFrames = 1460 + 75 * 60;
+    constexpr int kFightEnd = 1460 + 75 * 60;
+    constexpr int kFrames = kFightEnd + 240;  // the hub's loading screen (3 s) over
     const std::string base = ScriptPath("boss_fight.script");
-    ASSERT_EQ(RunScript(folder, base, kFrames, "first.json").status, 0);
+    ASSERT_EQ(RunScript(folder, base, kFightEnd, "first.json").status, 0);
     std::vector<std::string> extra;
     for (const Attack& attack : ReportedAttacks(ReadWhole(folder / "first.json"))) {
         if (attack.name != "melee")
@@ -159,10 +165,11 @@ TEST(BossE2E, TheCombatBeatsTheBossAndTheWinScreenLeadsToTheHub)
             extra.push_back(std::to_string(frame) + " warp 1246 -3000");
         extra.push_back(std::to_string(to) + " warp 1246 598");
     }
-    extra.push_back(std::to_string(kFrames - 45) + " release left");
-    extra.push_back(std::to_string(kFrames - 40) + " screenshot boss_win.png");
-    extra.push_back(std::to_string(kFrames - 30) + " click left 960 540");
-    extra.push_back(std::to_string(kFrames - 29) + " release left");
+    extra.push_back(std::to_string(kFightEnd - 45) + " release left");
+    extra.push_back(std::to_string(kFightEnd - 40) + " screenshot boss_win.png");
+    extra.push_back(std::to_string(kFightEnd - 30) + " click left 960 540");
+    extra.push_back(std::to_string(kFightEnd - 29) + " release left");
+    extra.push_back(std::to_string(kFrames - 2) + " screenshot hub.png");
     const std::string script = WriteScript(folder, "dodging.script", base, extra);
     const GameRun run = RunScript(folder, script, kFrames, "report.json");
     ASSERT_EQ(run.status, 0) << run.err;
@@ -171,11 +178,38 @@ TEST(BossE2E, TheCombatBeatsTheBossAndTheWinScreenLeadsToTheHub)
     const sf::Image picture = LoadAsset(std::string(TIDEWRACK_ASSETS) + "/Sprites/WinScreen.png");
     EXPECT_GT(MatchPicture(win, picture, {0, 0}), 0.9) << "the win screen fills the view";
     const std::string report = ReadWhole(folder / "report.json");
-    EXPECT_EQ(ReportText(report, "scene"), "level") << "the hub walks on into a new level";
-    EXPECT_EQ(ReportNumber(report, "levelNumber"), 1.0);
+    EXPECT_EQ(ReportText(report, "scene"), "hub");
+    EXPECT_NE(report.find("\"win screen\""), std::string::npos) << report;
     EXPECT_EQ(ReportNumber(report, "health"), 100.0) << "full health in the hub";
     EXPECT_GE(ReportNumber(report, "coins"), 200.0 * 3.0) << "the boss's coins, kept";
+    EXPECT_EQ(ReportNumber(report, "spentCards"), 3.0) << "A, E and C were played on the boss";
     EXPECT_NE(report.find("\"boss\": {\"fight\": false"), std::string::npos) << report;
+    const sf::Image hub = LoadScreenshot(folder / "hub.png");
+    EXPECT_NE(hub.getPixel(100, 100), sf::Color::Black) << "the hub, its loading screen over";
+    EXPECT_NE(hub.getPixel(700, 987), sf::Color(197, 0, 12)) << "no boss bar in the hub";
+}
+
+// A card's bomb detonated on the boss, the sword left alone: the spell
+// alone takes from the boss's health. The fight's opening as in
+// boss_fight.script, then slot A: imps, which fly at the boss's box.
+TEST(BossE2E, ASpellsDetonationHurtsTheBoss)
+{
+    REQUIRE_DISPLAY();
+    const auto folder = TestFolder();
+    std::vector<std::string> lines;
+    std::istringstream base(ReadWhole(ScriptPath("boss_fight.script")));
+    for (std::string line; std::getline(base, line);)
+        if (!line.empty() && line[0] != '#' && std::stoi(line) <= 1464)
+            lines.push_back(line);
+    for (const char* line : {"1600 key A down", "1602 key A up", "1640 click right 1500 500", "1641 release right"})
+        lines.emplace_back(line);
+    const std::string script = WriteScript(folder, "spell.script", "/dev/null", lines);
+    ASSERT_EQ(RunScript(folder, script, 1639, "before.json").status, 0);
+    ASSERT_EQ(RunScript(folder, script, 1900, "after.json").status, 0);
+    const std::string before = ReadWhole(folder / "before.json"), after = ReadWhole(folder / "after.json");
+    EXPECT_NE(before.find("\"boss\": {\"fight\": true, \"health\": 1000"), std::string::npos) << before;
+    EXPECT_NE(before.find("\"bombActive\": true"), std::string::npos) << "the card's bomb waits for the right button";
+    EXPECT_LT(ReportNumber(after.substr(after.find("\"boss\"")), "health"), 1000.0) << after;
 }
 
 }  // namespace

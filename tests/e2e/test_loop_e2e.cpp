@@ -1,7 +1,8 @@
 // The whole loop played from the menu (tests/scripts/loop.script): the
 // cinematic and its dialogue, the tutorial, the hub and its panels, a run
 // that ends in a death, the hub again, a run through four doors to the
-// arena, the menu and Quit. Checked by the run report at exit and by the
+// arena, the boss beaten, its win screen and the hub once more, the menu
+// and Quit. Checked by the run report at exit and by the
 // screenshots of each stage.
 #include "e2e_support.hpp"
 
@@ -53,7 +54,7 @@ struct WholeLoop : ::testing::Test {
         if (!HaveDisplay())
             return;
         folder = SuiteFolder("WholeLoop");
-        run = RunGame({"--seed", "1", "--script", ScriptPath("loop.script"), "--frames", "7200", "--draw-every",
+        run = RunGame({"--seed", "1", "--script", ScriptPath("loop.script"), "--frames", "12000", "--draw-every",
                        "100", "--report", (folder / "report.json").string()},
                       folder);
         report = ReadWhole(folder / "report.json");
@@ -63,33 +64,44 @@ struct WholeLoop : ::testing::Test {
 };
 
 // The run as a whole, and what the hub kept through it.
-TEST_F(WholeLoop, PlaysFromTheMenuToQuitAndTheSecondRunReachesTheArenaWithWhatWasBought)
+TEST_F(WholeLoop, PlaysFromTheMenuToQuitAndTheSecondRunBeatsTheBossWithWhatWasBought)
 {
     REQUIRE_DISPLAY();
     ASSERT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(ErrorsBeyondTheDisplay(run.err), "");
-    EXPECT_LT(ReportNumber(report, "frames"), 7200.0) << "Quit closed the window";
+    EXPECT_LT(ReportNumber(report, "frames"), 12000.0) << "Quit closed the window";
     EXPECT_EQ(ReportText(report, "mode"), "menu");
     EXPECT_EQ(ReportNumber(report, "filesReadDuringPlay"), 0.0) << "every picture was read at start or behind a loading screen";
 
-    // The second run met the arena after its own four levels: the level count
-    // starts again at each run (four doors, then the arena, or goto fails).
-    EXPECT_EQ(ReportText(report, "scene"), "arena");
+    // The second run met the arena after its own four levels (the level
+    // count starts again at each run: four doors, then the arena, or goto
+    // fails), beat the boss and went back to the hub from its win screen.
+    for (const char* place : {"tutorial", "hub", "loading", "level", "door transition", "death screen", "arena",
+                              "win screen", "menu"})
+        EXPECT_NE(report.find("\"" + std::string(place) + "\""), std::string::npos) << "never reached: " << place;
+    EXPECT_EQ(ReportText(report, "scene"), "hub");
     EXPECT_EQ(ReportNumber(report, "run"), 2.0);
     EXPECT_EQ(ReportNumber(report, "levelNumber"), 4.0);
+    EXPECT_NE(report.find("\"boss\": {\"fight\": false, \"health\": 0, \"state\": \"off\""), std::string::npos)
+        << report;
     EXPECT_NE(report.find("\"potionLevels\": [1, 0, 0, 0]"), std::string::npos) << report;
     EXPECT_EQ(ReportNumber(report, "maxHealth"), 115.0);
-    EXPECT_EQ(ReportNumber(report, "health"), 115.0) << "the run started with full health";
-    EXPECT_EQ(ReportNumber(report, "coins"), 2.0) << "12 collected, 10 paid";
+    EXPECT_EQ(ReportNumber(report, "health"), 115.0) << "full health back in the hub";
+    EXPECT_EQ(ReportNumber(report, "coins"), 602.0) << "12 collected, 10 paid, the boss's 200 of 3";
     EXPECT_EQ(ReportNumber(report, "skin"), 1.0);
     EXPECT_EQ(ReportNumber(report, "chosenSpell"), 0.0);
     EXPECT_NE(report.find("\"selected\": [1, 0, 0]"), std::string::npos) << report;
-    EXPECT_NE(report.find("\"counters\": [4, 0, 0]"), std::string::npos) << "four coins for the coin quest: " << report;
-    EXPECT_NE(report.find("\"tallies\": [0, 4, 0, 0, 0, 0, 0]"), std::string::npos) << report;
+    EXPECT_NE(report.find("\"counters\": [204, 0, 0]"), std::string::npos) << "every coin for the coin quest: " << report;
+    EXPECT_NE(report.find("\"tallies\": [1, 204, 0, 0, 0, 0, 0]"), std::string::npos) << report;
     EXPECT_NE(report.find("\"dialogueShown\": true"), std::string::npos);
 
     const sf::Image arena = Shot("arena"), picture = LoadAsset(Asset("Sprites/BackGround/PaternBoss.png"));
     EXPECT_GT(MatchPicture(arena, picture, {0, 0}), 0.8);
+    EXPECT_EQ(Shot("boss_fight").getPixel(640, 987), sf::Color(197, 0, 12)) << "the boss bar, low, over the fight";
+    EXPECT_GT(MatchPicture(Shot("win_screen"), LoadAsset(Asset("Sprites/WinScreen.png")), {0, 0}), 0.9);
+    const sf::Image hub = Shot("hub_third");
+    EXPECT_NE(hub.getPixel(100, 100), sf::Color::Black) << "the third arrival has no loading screen";
+    EXPECT_NE(hub.getPixel(700, 987), sf::Color(197, 0, 12)) << "no boss bar in the hub";
     EXPECT_GT(MatchPicture(Shot("menu"), LoadAsset(Asset("Sprites/Menu/Wallpaper.png")), {0, 0}), 0.5);
 }
 

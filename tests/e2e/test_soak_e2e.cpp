@@ -1,6 +1,9 @@
 // The soak: the sanitized game played at random, from the menus to the
 // arena, for tens of thousands of frames a seed. A seed that fails prints
-// the commands that replay it. Together the seeds must reach every screen.
+// the commands that replay it. Together the seeds must reach every screen:
+// the menus', the pause's, the tutorial, the loading screens, the hub and
+// each of its places, levels, the death screen, the arena and, a boss
+// beaten, the win screen.
 #include "e2e_support.hpp"
 
 #include <set>
@@ -59,8 +62,9 @@ TEST(Soak, RandomPlayOverSeveralSeedsIsCleanAndReachesEveryScreen)
         reached.insert(here.begin(), here.end());
     }
     for (const char* place : {"menu", "menu options", "menu credits", "menu controls", "pause", "pause options",
-                              "pause controls", "tutorial", "level", "door transition", "hub", "arena",
-                              "death screen"})
+                              "pause controls", "tutorial", "loading", "hub", "hub seller", "hub quests", "hub cards",
+                              "hub recap", "hub dressroom", "level", "door transition", "death screen", "arena",
+                              "win screen"})
         EXPECT_TRUE(reached.count(place)) << "no seed reached the " << place;
 }
 

@@ -61,7 +61,7 @@ struct SpellsFight : ::testing::Test {
             return;
         folder = SuiteFolder("SpellsFight");
         ::setenv("TIDEWRACK_DEBUG_HITBOXES", "1", 1);
-        run = RunGame({"--seed", "1", "--script", ScriptPath("spells_fight.script"), "--frames", "3430",
+        run = RunGame({"--seed", "1", "--script", ScriptPath("spells_fight.script"), "--frames", "3830",
                        "--draw-every", "200", "--report", (folder / "report.json").string()},
                       folder);
         report = ReadWhole(folder / "report.json");

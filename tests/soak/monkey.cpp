@@ -3,7 +3,8 @@
 // Writes, on standard output, a script of FRAMES frames of random play for
 // the game's --script option: keys of the key table held and released,
 // clicks and mouse moves anywhere on the screen, the pause, the menus and
-// the hub's panels, the debug keys, and jumps to named places. The same seed
+// the hub's places and panels, the debug keys, a fight with the boss now and
+// then, and jumps to named places. The same seed
 // always writes the same script. Every so often it clicks its way back into
 // play (the BACK places, Play, the resume area), so a run that wandered into
 // a menu goes on playing.
@@ -12,10 +13,13 @@
 #include "engine/layout_table.hpp"
 #include "hub/hub_table.hpp"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -23,9 +27,30 @@ namespace {
 // The Quit button's picture (a random click must miss it).
 constexpr float kQuitWidth = 280.f, kQuitHeight = 100.f;
 
+// The opening cinematic is over (the substance can be taken) by this frame;
+// taking it holds F this long.
+constexpr long kSubstanceFrom = 730;
+constexpr int kSubstanceHold = 90;
+
+// A loading screen lasts three seconds.
+constexpr int kLoadingFrames = 190;
+const char* const kHubPlaces[] = {"seller", "quests", "cards", "recap", "dressroom"};
+
+// The boss fight: the body's place just out of the boss's reach, held for
+// the arena's first frames; the aim; a card every seven seconds, and the
+// fight's end (the boss falls at about 35 s, its win screen two seconds on).
+const char* const kBesideTheBoss = "warp 1246 598";
+constexpr int kStandStillFrames = 45;
+constexpr long kFightFrames = 100 * 60;
+constexpr long kFirstCard = 130;
+constexpr long kCardEvery = 420;
+constexpr double kFirstCleaver = 1.5, kOtherFirstCleaver = 9.1167, kCleaverEvery = 11.3667;
+constexpr double kLeapFrom = 0.9, kLeapTo = 2.4;  // seconds after the blow starts
+
 struct Point {
     int x, y;
 };
+constexpr Point kTowardsTheBoss{1500, 500};
 
 Point Middle(float left, float top, float width, float height)
 {
@@ -34,7 +59,7 @@ Point Middle(float left, float top, float width, float height)
 
 class Monkey {
 public:
-    Monkey(unsigned seed, long frames) : random_(seed), frames_(frames) {}
+    Monkey(unsigned seed, long frames) : random_(seed), frames_(frames), fightFrom_(Roll(static_cast<int>(kSubstanceFrom) + 1, static_cast<int>(std::max(frames / 2, kSubstanceFrom + 1)))) {}
 
     void Write()
     {
@@ -135,15 +160,81 @@ private:
         Wait(2);
     }
 
+    // Into the hub the way a player goes (the tutorial's door, if the
+    // scene has one; its first arrival waits behind a loading screen),
+    // then a few of its places, each used with F: the panels clicked about
+    // and closed by their BACK, the dress room's skin change.
     void HubPanels()
     {
-        VisitSomewhere();
-        Press(BindingOf(ACTION_INTERACT), Roll(2, 20));
-        for (int i = Roll(1, 6); i > 0; --i)
-            Click(Chance(50) ? Anywhere() : PanelSpot());
-        Click(Middle(kSellerQuit.left, kSellerQuit.top, kSellerQuit.width,
-                     kSellerQuit.height));
+        if (Chance(50)) {
+            Line("visit door");
+            Wait(2);
+            Press(BindingOf(ACTION_INTERACT), 2);
+            Wait(kLoadingFrames);
+        }
+        for (int n = Roll(1, 4); n > 0; --n) {
+            Line(std::string("visit ") + kHubPlaces[Roll(0, static_cast<int>(std::size(kHubPlaces)) - 1)]);
+            Wait(Roll(2, 10));
+            Press(BindingOf(ACTION_INTERACT), Roll(2, 20));
+            Wait(Roll(2, 30));
+            for (int i = Roll(0, 4); i > 0; --i)
+                Click(Chance(50) ? Anywhere() : PanelSpot());
+            const HubRect quits[] = {kSellerQuit, kQuestQuit, kCardSelectorQuit, kRecapQuit};
+            for (const HubRect& quit : quits)
+                Click(Middle(quit.left, quit.top, quit.width, quit.height));
+        }
     }
+
+    // The arena (the debug key B, from a level) and a long fight: the body
+    // held just out of the boss's reach from its first frames, so the boss
+    // stands still and only its fire and cleaver come; the sword's combo
+    // held towards it, a card thrown and detonated every seven seconds, and
+    // a leap into the sky through every cleaver blow (the cleaver comes
+    // every 11.37 s, from 1.5 s or from 9.12 s into the fight as the boss's
+    // first pick falls: both are dodged). With the arms this beats the boss;
+    // then a click on the win screen leads to the hub.
+    void BossFight()
+    {
+        ReleaseAll();
+        BackIntoPlay();
+        Line("visit exit");  // from the hub: a new run, at full health
+        Wait(kLoadingFrames + 10);
+        Press(BindingOf(ACTION_DEBUG_ARENA), 1);
+        const long start = frame_;
+        std::vector<std::pair<long, std::string>> lines;
+        for (int i = 0; i < kStandStillFrames; ++i)
+            lines.emplace_back(start + i, kBesideTheBoss);
+        const std::string aim = std::to_string(kTowardsTheBoss.x) + " " + std::to_string(kTowardsTheBoss.y);
+        lines.emplace_back(start + kStandStillFrames, "mouse " + aim);
+        lines.emplace_back(start + kStandStillFrames + 2, "click left " + aim);
+        const char* const cards[] = {"A", "E", "C"};
+        for (int i = 0; i * kCardEvery < kFightFrames; ++i) {
+            const long at = start + kFirstCard + i * kCardEvery;
+            lines.emplace_back(at, std::string("key ") + cards[i % 3] + " down");
+            lines.emplace_back(at + 1, std::string("key ") + cards[i % 3] + " up");
+            lines.emplace_back(at + 40, "click right " + aim);
+            lines.emplace_back(at + 41, "release right");
+        }
+        for (const double first : {kFirstCleaver, kOtherFirstCleaver})
+            for (double blow = first; blow * 60.0 < kFightFrames; blow += kCleaverEvery) {
+                const long from = start + std::lround((blow + kLeapFrom) * 60.0);
+                const long to = start + std::lround((blow + kLeapTo) * 60.0);
+                for (long at = from; at < to; at += 6)
+                    lines.emplace_back(at, "warp 1246 -3000");
+                lines.emplace_back(to, kBesideTheBoss);
+            }
+        std::stable_sort(lines.begin(), lines.end(),
+                         [](const auto& a, const auto& b) { return a.first < b.first; });
+        for (const auto& [at, text] : lines) {
+            frame_ = at;
+            Line(text);
+        }
+        frame_ = std::max(frame_ + 1, start + kFightFrames);
+        Line("release left");
+        Wait(2);
+        Click({kScreenWidth / 2, kScreenHeight / 2});
+    }
+
     Point PanelSpot()
     {
         const HubRect spots[] = {BuyButtonRect(Roll(0, kPotionKinds - 1)), kQuestQuit,
@@ -169,6 +260,20 @@ private:
 
     void Episode()
     {
+        // What a player does first: the substance, for the arms.
+        if (!armed_ && frame_ >= kSubstanceFrom) {
+            BackIntoPlay();
+            Line("visit substance");
+            Press(BindingOf(ACTION_INTERACT), kSubstanceHold);
+            armed_ = true;
+            return;
+        }
+        // Long (about 6000 frames): once in every script.
+        if (!fought_ && frame_ >= fightFrom_) {
+            BossFight();
+            fought_ = true;
+            return;
+        }
         switch (Roll(0, 23)) {
         case 0:  // the pause, a look around its screens, then back
             Press(BindingOf(ACTION_PAUSE), 1);
@@ -186,6 +291,7 @@ private:
             Press(BindingOf(ACTION_INTERACT), Roll(1, 160));
             break;
         case 5:
+        case 8:
             HubPanels();
             break;
         case 6:  // a debug key
@@ -216,6 +322,9 @@ private:
     std::mt19937 random_;
     long frames_;
     long frame_ = 0;
+    long fightFrom_;      // the fight comes in the first episode from this frame on
+    bool fought_ = false;
+    bool armed_ = false;
     std::vector<std::string> held_;
     const std::vector<std::string> places_ = PlaceNames();
 };
