@@ -233,6 +233,8 @@ void UpdateMain(MainData& main)
         TakeEvent(main, *move);
         ShowPadPointer(main, *move);
     }
+    if (main.game.mode != MODE_PAUSE)
+        ForgetFrozenGame(main.pauseMenu);  // the game may change from now on
     switch (main.game.mode) {
     case MODE_MENU: UpdateMenu(main); break;
     case MODE_GAME: UpdateGame(main, dt); break;
@@ -248,7 +250,7 @@ void RenderMain(MainData& main)
     case MODE_MENU: DrawMenu(main); break;
     case MODE_GAME: DrawGame(main); break;
     case MODE_PAUSE:
-        DrawGame(main);  // the frozen game stays visible under the pause
+        DrawFrozenGame(main, main.pauseMenu);  // the frozen game stays visible under the pause
         DrawPauseMenu(main, main.pauseMenu);
         break;
     default: break;
