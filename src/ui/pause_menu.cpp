@@ -72,18 +72,20 @@ void DrawFrozenGame(MainData& main, PauseMenu& pause)
 {
     sf::RenderWindow& window = main.window;
     const sf::Vector2u size = window.getSize();
-    if (pause.frozenTaken && pause.frozen.getSize() == size) {
+    if (pause.frozenTaken && pause.frozen && pause.frozen->getSize() == size) {
         const sf::View canvasView = window.getView();
         window.setView(sf::View(sf::FloatRect(0.f, 0.f, static_cast<float>(size.x), static_cast<float>(size.y))));
-        window.draw(sf::Sprite(pause.frozen), sf::BlendNone);
+        window.draw(sf::Sprite(*pause.frozen), sf::BlendNone);
         window.setView(canvasView);
         return;
     }
     DrawGame(main);
     window.draw(pause.shadow.sprite);
-    pause.frozenTaken = (pause.frozen.getSize() == size || pause.frozen.create(size.x, size.y));
+    if (!pause.frozen)
+        pause.frozen = std::make_unique<sf::Texture>();
+    pause.frozenTaken = pause.frozen->getSize() == size || pause.frozen->create(size.x, size.y);
     if (pause.frozenTaken)
-        pause.frozen.update(window);
+        pause.frozen->update(window);
 }
 
 void ForgetFrozenGame(PauseMenu& pause)

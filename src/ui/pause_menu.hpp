@@ -5,6 +5,7 @@
 #include "ui/menu_element.hpp"
 
 #include <SFML/Graphics/Texture.hpp>
+#include <memory>
 
 #include <vector>
 
@@ -29,7 +30,9 @@ struct PauseMenu {
     int screen = PAUSE_MAIN;
     // The frozen game under its shadow, as the window showed it when the
     // pause was first drawn: later pause frames show this one picture.
-    sf::Texture frozen;
+    // Made at the first pause: a texture made before the window would set
+    // up OpenGL's shared context ahead of it.
+    std::unique_ptr<sf::Texture> frozen;
     bool frozenTaken = false;  // false: the next pause frame draws the game and takes it again
 };
 
