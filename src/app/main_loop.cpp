@@ -90,6 +90,7 @@ void FinishStartup(MainData& main)
     InitGame(main);  // the whole game is built once, every big picture in the cache
     main.startup = STARTUP_READY;
     ApplyLetterbox(main, main.window.getSize());  // the camera's view exists now
+    main.clock.restart();  // the wait is start-up's: the game's next frame does not take it for time played
 }
 
 void CloseWindow(MainData& main)
