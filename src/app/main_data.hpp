@@ -13,6 +13,8 @@
 #include <SFML/Graphics/RenderWindow.hpp>
 #include <SFML/System/Clock.hpp>
 
+enum StartupStep { STARTUP_FIRST_FRAME, STARTUP_DECODING, STARTUP_READY };
+
 struct MainData {
     sf::RenderWindow window;
     sf::Event event{};  // the handlers read the event being dispatched from here
@@ -28,13 +30,22 @@ struct MainData {
     float frameDt = 0.f;  // > 0 replaces it for this frame only (a replay's recorded time)
     WindowState windowState;
     Recording recording;  // --record: what the player does, as a script
+    // Start-up: the first menu frame shows before the game's big pictures
+    // are decoded; they are decoded behind the menu and the game is built
+    // once they are all in (STARTUP_READY).
+    int startup = STARTUP_FIRST_FRAME;
 
     MainData() = default;
     MainData(const MainData&) = delete;
     MainData& operator=(const MainData&) = delete;
 };
 
+// Opens the window and builds the menus; the game itself is built behind
+// the menu (UpdateMain) or by FinishStartup.
 void InitMain(MainData& main, unsigned seed);
+// Waits for the pictures still being decoded and builds the game, once.
+// Leaving the menu before start-up is over calls it.
+void FinishStartup(MainData& main);
 void CloseWindow(MainData& main);
 void PollEvents(MainData& main);
 // Every event the game hears goes through here, whether the window, a

@@ -3,6 +3,66 @@
 #include "engine/layout_table.hpp"
 
 #include <cstdlib>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+// Pixels handed from the decoding threads to the cache in one menu frame:
+// a few milliseconds of copying, so the menu keeps its pace meanwhile.
+constexpr std::size_t kStartupUploadBytes = 8u << 20;
+
+// The start-up pictures the menus show: decoded before the first frame.
+// The rest (the player, the boss, the first level's scenery) are decoded
+// behind the menu.
+bool IsMenuPicture(std::string_view path)
+{
+    return path.starts_with("Assets/Sprites/Menu/");
+}
+
+std::vector<const char*> MenuPictures()
+{
+    std::vector<const char*> paths;
+    for (const char* path : StartupPictures())
+        if (IsMenuPicture(path))
+            paths.push_back(path);
+    return paths;
+}
+
+std::vector<std::string> GamePictures()
+{
+    std::vector<std::string> paths;
+    for (const char* path : StartupPictures())
+        if (!IsMenuPicture(path))
+            paths.emplace_back(path);
+    return paths;
+}
+
+// One step of start-up a frame: the first menu frame shows at once, the
+// next starts the decoding, the menu frames after it upload a band each
+// until every picture is in and the game can be built without waiting.
+// Leaving the menu earlier (Play) waits for the rest.
+void StepStartup(MainData& main)
+{
+    switch (main.startup) {
+    case STARTUP_FIRST_FRAME:
+        if (main.game.mode != MODE_MENU) {
+            FinishStartup(main);
+            return;
+        }
+        main.startup = STARTUP_DECODING;
+        break;
+    case STARTUP_DECODING:
+        if (!DecodingPending(main.assets))
+            StartDecoding(main.assets, GamePictures());
+        if (main.game.mode != MODE_MENU || UploadDecodedPictures(main.assets, kStartupUploadBytes))
+            FinishStartup(main);
+        break;
+    default: break;
+    }
+}
+
+}  // namespace
 
 void InitMain(MainData& main, unsigned seed)
 {
@@ -12,11 +72,25 @@ void InitMain(MainData& main, unsigned seed)
     main.open = true;
     main.game.mode = MODE_MENU;
     main.clock.restart();
-    PreloadPictures(main.assets, StartupPictures());  // on every core, before the inits ask for them
-    InitGame(main);  // the whole game is built once, while the menu shows
+    main.startup = STARTUP_FIRST_FRAME;
+    PreloadPictures(main.assets, MenuPictures());  // on every core, before the menus ask for them
     InitMenu(main);
     InitPauseMenu(main.pauseMenu, main.menu, main);
+    InitCamera(main.game.camera, 0);  // the screen's view for the menu; the game's init sets it again
+    ApplyLetterbox(main, main.window.getSize());
+}
+
+void FinishStartup(MainData& main)
+{
+    if (main.startup == STARTUP_READY)
+        return;
+    if (!DecodingPending(main.assets))
+        StartDecoding(main.assets, GamePictures());  // nothing is started twice: cached pictures are skipped
+    FinishDecoding(main.assets);
+    InitGame(main);  // the whole game is built once, every big picture in the cache
+    main.startup = STARTUP_READY;
     ApplyLetterbox(main, main.window.getSize());  // the camera's view exists now
+    main.clock.restart();  // the wait is start-up's: the game's next frame does not take it for time played
 }
 
 void CloseWindow(MainData& main)
@@ -233,6 +307,9 @@ void UpdateMain(MainData& main)
         TakeEvent(main, *move);
         ShowPadPointer(main, *move);
     }
+    StepStartup(main);
+    if (main.game.mode != MODE_PAUSE)
+        ForgetFrozenGame(main.pauseMenu);  // the game may change from now on
     switch (main.game.mode) {
     case MODE_MENU: UpdateMenu(main); break;
     case MODE_GAME: UpdateGame(main, dt); break;
@@ -243,12 +320,14 @@ void UpdateMain(MainData& main)
 
 void RenderMain(MainData& main)
 {
+    if (main.game.mode != MODE_MENU)
+        FinishStartup(main);  // a game to draw
     main.window.clear(sf::Color::Black);
     switch (main.game.mode) {
     case MODE_MENU: DrawMenu(main); break;
     case MODE_GAME: DrawGame(main); break;
     case MODE_PAUSE:
-        DrawGame(main);  // the frozen game stays visible under the pause
+        DrawFrozenGame(main, main.pauseMenu);  // the frozen game stays visible under the pause
         DrawPauseMenu(main, main.pauseMenu);
         break;
     default: break;

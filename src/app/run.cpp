@@ -114,8 +114,10 @@ int RunGame(const RunOptions& options, const std::filesystem::path& executable)
     bool captured = false;
     int status = 0;
     RunStats stats;
-    const int loadsAtStart = main->assets.loads;
     for (long frame = 0; main->open; frame++) {
+        // Start-up's files are read in the frames that finish it; play reads none.
+        const bool startedUp = main->startup == STARTUP_READY;
+        const int loadsBefore = main->assets.loads;
         main->recording.frame = frame;
         const std::vector<std::string> shots = player.Play(*main, frame, status);
         PollRealEvents(*main, scripted);
@@ -126,6 +128,8 @@ int RunGame(const RunOptions& options, const std::filesystem::path& executable)
             stats.slowestUpdateMicros, std::chrono::duration_cast<std::chrono::microseconds>(updateTime).count());
         stats.frames = frame + 1;
         NoteWhereTheRunIs(*main, stats);
+        if (startedUp)
+            stats.filesReadDuringPlay += main->assets.loads - loadsBefore;
         if (frame % kMemorySampleFrames == 0)
             stats.residentKB.push_back(ResidentKilobytes());
         const bool last = !main->open || frame + 1 == options.frames;
@@ -147,8 +151,8 @@ int RunGame(const RunOptions& options, const std::filesystem::path& executable)
         std::cerr << "Tidewrack: cannot write the screenshot \"" << options.screenshot << "\"\n";
         status = 1;
     }
-    stats.filesReadDuringPlay = main->assets.loads - loadsAtStart;
     stats.residentKB.push_back(ResidentKilobytes());
+    stats.peakKB = PeakResidentKilobytes();
     if (!options.report.empty() && !WriteRunReport(options.report, *main, stats))
         status = 1;
     if (!StopRecording(main->recording))

@@ -166,14 +166,21 @@ const char* HubPlaceName(const Game& game)
 
 }  // namespace
 
-long ResidentKilobytes()
+namespace {
+
+long StatusKilobytes(const std::string& field)
 {
     std::ifstream status("/proc/self/status");
     for (std::string line; std::getline(status, line);)
-        if (line.rfind("VmRSS:", 0) == 0)
-            return std::strtol(line.c_str() + 6, nullptr, 10);
+        if (line.rfind(field, 0) == 0)
+            return std::strtol(line.c_str() + field.size(), nullptr, 10);
     return 0;
 }
+
+}  // namespace
+
+long ResidentKilobytes() { return StatusKilobytes("VmRSS:"); }
+long PeakResidentKilobytes() { return StatusKilobytes("VmHWM:"); }
 
 void NoteWhereTheRunIs(const MainData& main, RunStats& stats)
 {
@@ -208,7 +215,7 @@ std::string RunReportJson(const MainData& main, const RunStats& stats)
          // What the run cost, measured on this machine: last, apart from the game's state.
          << ", \"measured\": {\"filesReadDuringPlay\": " << stats.filesReadDuringPlay
          << ", \"slowestUpdateMicros\": " << stats.slowestUpdateMicros
-         << ", \"residentKB\": " << NumbersJson(stats.residentKB) << "}}\n";
+         << ", \"residentKB\": " << NumbersJson(stats.residentKB) << ", \"peakKB\": " << stats.peakKB << "}}\n";
     return json.str();
 }
 

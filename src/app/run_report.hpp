@@ -13,6 +13,7 @@ struct RunStats {
     long slowestUpdateMicros = 0;  // the longest update of the run
     std::set<std::string> reached; // every screen and scene the run showed
     std::vector<long> residentKB;  // the process's resident memory every kMemorySampleFrames, and at the end
+    long peakKB = 0;               // the most resident memory the process held, read at the end
 };
 
 // How often the run report samples resident memory.
@@ -20,6 +21,8 @@ inline constexpr long kMemorySampleFrames = 1000;
 
 // The process's resident memory in kilobytes (VmRSS), 0 where it cannot be read.
 long ResidentKilobytes();
+// The most it ever held (VmHWM), 0 where it cannot be read.
+long PeakResidentKilobytes();
 
 // Notes where the run is this frame (a menu's screen, the pause's, a scene).
 void NoteWhereTheRunIs(const MainData& main, RunStats& stats);

@@ -69,6 +69,7 @@ void ToggleFullscreen(MainData& main)
 void ApplyLetterbox(MainData& main, sf::Vector2u size)
 {
     SetLetterbox(main.input, size);
+    ForgetFrozenGame(main.pauseMenu);  // a picture of the old window's size
     main.game.camera.view.setViewport(LetterboxViewport(main.input.letterbox));
     if (main.window.isOpen())
         main.window.setView(main.game.camera.view);

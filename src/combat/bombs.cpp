@@ -7,6 +7,7 @@
 #include "engine/assets.hpp"
 #include "engine/camera.hpp"
 #include "engine/collision.hpp"
+#include "engine/draw_in_view.hpp"
 #include "engine/sound_bank.hpp"
 #include "hub/hub.hpp"
 #include "ui/hud.hpp"
@@ -191,9 +192,10 @@ void DrawBombs(Game& game, sf::RenderTarget& window)
     const Bombs& bombs = game.bombs;
     if (bombs.bombActive == 1)
         window.draw(bombs.bombSprite);
+    const sf::FloatRect area = ViewArea(window);
     for (const Explosion& entry : bombs.explosions)
         if (entry.kind != SPELL_XSWORD_BLADE)
-            window.draw(entry.sprite);
+            DrawInView(window, area, entry.sprite);
 }
 
 void DrawSpellHitboxes(const Bombs& bombs, sf::RenderTarget& window)

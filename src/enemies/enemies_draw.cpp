@@ -4,6 +4,7 @@
 
 #include "app/game.hpp"
 #include "engine/collision.hpp"
+#include "engine/draw_in_view.hpp"
 
 #include <algorithm>
 
@@ -24,30 +25,32 @@ void DrawEnemies(const Game& game, sf::RenderTarget& window)
 {
     const Enemies& enemies = game.enemies;
     const bool levelPlay = InLevelPlay(game);
+    const sf::FloatRect area = ViewArea(window);
     if (levelPlay) {
         for (const Coin& coin : enemies.coins)
-            window.draw(coin.sprite);
+            DrawInView(window, area, coin.sprite);
         for (const Food& food : enemies.food)
-            window.draw(food.sprite);
+            DrawInView(window, area, food.sprite);
     }
     for (const Enemy& enemy : enemies.enemies) {
         const bool dummy = enemy.kind == ENEMY_DUMMY;
         if ((levelPlay && !dummy) || (game.hub.inHub == 1 && dummy))
-            window.draw(enemy.sprite);
+            DrawInView(window, area, enemy.sprite);
     }
     for (const Blood& blood : enemies.bloods)
-        window.draw(blood.sprite);
+        DrawInView(window, area, blood.sprite);
     if (levelPlay)
         for (const Shot& shot : enemies.shots)
-            window.draw(shot.sprite);
+            DrawInView(window, area, shot.sprite);
     for (const Smoke& smoke : enemies.smokes)
-        window.draw(smoke.sprite);
+        DrawInView(window, area, smoke.sprite);
 }
 
 void DrawDamageTexts(const Game& game, sf::RenderTarget& window)
 {
+    const sf::FloatRect area = ViewArea(window);
     for (const DamageText& number : game.enemies.damageTexts)
-        window.draw(number.text);
+        DrawInView(window, area, number.text);
 }
 
 void DrawDeathScreen(const Game& game, sf::RenderTarget& window)

@@ -44,8 +44,14 @@ bool TickFrameClock(Animation& animation, float dt)
 void ShowAnimationFrame(const Animation& animation, sf::Sprite& sprite)
 {
     const sf::IntRect& first = animation.firstFrame;
-    sprite.setTextureRect(
-        {first.left + animation.currentFrame * first.width, first.top, first.width, first.height});
+    if (animation.columns <= 0 || first.width <= 0) {
+        sprite.setTextureRect(
+            {first.left + animation.currentFrame * first.width, first.top, first.width, first.height});
+        return;
+    }
+    const int cell = first.left / first.width + animation.currentFrame;
+    sprite.setTextureRect({cell % animation.columns * first.width, first.top + cell / animation.columns * first.height,
+                           first.width, first.height});
 }
 
 void StepAnimationLoop(Animation& animation, float dt, int /*mode*/, sf::Sprite& sprite)

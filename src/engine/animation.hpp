@@ -21,6 +21,9 @@ struct Animation {
     int frameCount = 0;
     int fps = 0;
     float elapsed = 0.f;  // seconds since the last frame change
+    // A packed sheet's cells to a texture line (0: the row's frames go on
+    // sideways): a row that reaches the line's end goes on at the next line's start.
+    int columns = 0;
 };
 
 Animation CreateAnimation(int frameCount, int fps, sf::IntRect firstFrame);

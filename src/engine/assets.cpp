@@ -579,3 +579,9 @@ int SheetFrames(Assets& assets, const std::string& path, int row)
     const AssetEntry* entry = ManifestEntry(assets, path);
     return entry ? entry->FramesInRow(row) : 0;
 }
+
+int SheetColumns(Assets& assets, const std::string& path)
+{
+    const AssetEntry* entry = ManifestEntry(assets, path);
+    return entry && entry->packed ? entry->PackedColumns() : 0;
+}

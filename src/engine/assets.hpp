@@ -101,4 +101,7 @@ const sf::Font& GetFont(Assets& assets, const std::string& path);
 // SheetCell (an empty rectangle for a cell its rows do not use).
 sf::IntRect SheetCell(Assets& assets, const std::string& path, int row = 0, int frame = 0);
 int SheetFrames(Assets& assets, const std::string& path, int row = 0);
+// A packed sheet's cells to a texture line, 0 for a sheet cut on its grid
+// (an Animation's `columns`).
+int SheetColumns(Assets& assets, const std::string& path);
 const sf::SoundBuffer& GetSoundBuffer(Assets& assets, const std::string& path);

@@ -27,10 +27,12 @@ void BuildAnimations(Game& game)
 {
     Player& player = game.player;
     Assets& assets = *game.assets;
-    for (int row = 0; row < PLAYER_ROW_COUNT; row++)
+    for (int row = 0; row < PLAYER_ROW_COUNT; row++) {
         player.anims[row] = CreateAnimation(SheetFrames(assets, kNoArmsSheet, row),
                                             row == ROW_GROW_ARMS ? kGrowArmsFps : kPlayerRowFps,
                                             SheetCell(assets, kNoArmsSheet, row));
+        player.anims[row].columns = SheetColumns(assets, kNoArmsSheet);  // every skin is packed alike
+    }
     for (int clip = 0; clip < kCinematicClips; clip++)
         player.cinematicAnims[clip] = CreateAnimation(SheetFrames(assets, kCinematicSheet, clip), kCinematicFps,
                                                       SheetCell(assets, kCinematicSheet, clip));

@@ -65,10 +65,37 @@ void UpdatePauseMenu(MainData& main, PauseMenu& pause)
     ApplyVolume(main.soundBank, volume);
 }
 
+// The software renderer spends a frame's time filling pixels: the frozen
+// scene and its shadow, drawn again every frame, cost several times the
+// one opaque picture of them that is drawn instead, unblended.
+void DrawFrozenGame(MainData& main, PauseMenu& pause)
+{
+    sf::RenderWindow& window = main.window;
+    const sf::Vector2u size = window.getSize();
+    if (pause.frozenTaken && pause.frozen && pause.frozen->getSize() == size) {
+        const sf::View canvasView = window.getView();
+        window.setView(sf::View(sf::FloatRect(0.f, 0.f, static_cast<float>(size.x), static_cast<float>(size.y))));
+        window.draw(sf::Sprite(*pause.frozen), sf::BlendNone);
+        window.setView(canvasView);
+        return;
+    }
+    DrawGame(main);
+    window.draw(pause.shadow.sprite);
+    if (!pause.frozen)
+        pause.frozen = std::make_unique<sf::Texture>();
+    pause.frozenTaken = pause.frozen->getSize() == size || pause.frozen->create(size.x, size.y);
+    if (pause.frozenTaken)
+        pause.frozen->update(window);
+}
+
+void ForgetFrozenGame(PauseMenu& pause)
+{
+    pause.frozenTaken = false;
+}
+
 void DrawPauseMenu(MainData& main, PauseMenu& pause)
 {
     sf::RenderTarget& window = main.window;
-    window.draw(pause.shadow.sprite);
     switch (pause.screen) {
     case PAUSE_MAIN:
         window.draw(pause.pausePanel.sprite);

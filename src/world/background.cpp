@@ -3,6 +3,7 @@
 #include "app/game.hpp"
 #include "engine/assets.hpp"
 #include "engine/collision.hpp"
+#include "engine/draw_in_view.hpp"
 #include "engine/input.hpp"
 #include "engine/layout_table.hpp"
 
@@ -217,17 +218,20 @@ void DrawBackground(Game& game, sf::RenderTarget& window)
 {
     Background& background = game.background;
     window.clear(kClearColour);
-    for (const sf::Sprite* layer : {&background.sky, &background.sun, &background.layer5, &background.layer4,
-                                    &background.layer3, &background.layer2, &background.layer1})
+    window.draw(background.sky, sf::BlendNone);  // wholly opaque: nothing under it to blend with
+    for (const sf::Sprite* layer : {&background.sun, &background.layer5, &background.layer4, &background.layer3,
+                                    &background.layer2, &background.layer1})
         window.draw(*layer);
+    const sf::FloatRect area = ViewArea(window);
     for (const DecorAnimation& decor : background.decorAnimations)
         if (decor.plane != PLANE_FRONT)
-            window.draw(decor.sprite);
+            DrawInView(window, area, decor.sprite);
 }
 
 void DrawBackgroundFront(Game& game, sf::RenderTarget& window)
 {
+    const sf::FloatRect area = ViewArea(window);
     for (const DecorAnimation& decor : game.background.decorAnimations)
         if (decor.plane == PLANE_FRONT)
-            window.draw(decor.sprite);
+            DrawInView(window, area, decor.sprite);
 }

@@ -4,6 +4,7 @@
 #include "app/loading.hpp"
 #include "engine/assets.hpp"
 #include "engine/collision.hpp"
+#include "engine/draw_in_view.hpp"
 #include "engine/input.hpp"
 #include "engine/layout_table.hpp"
 #include "world/level.hpp"
@@ -436,26 +437,28 @@ void UpdateLevelAnimations(Game& game, float dt)
 
 void DrawLevel(Level& level, sf::RenderTarget& window)
 {
+    const sf::FloatRect area = ViewArea(window);
     for (Obstacle& element : level.obstacles) {
         const int type = element.type;
         if (element.hasSprite && type != OBS_PROPELLER)
-            window.draw(element.sprite);
+            DrawInView(window, area, element.sprite);
         // A taken chest has no picture of its own but keeps playing its opening.
         const bool animated = type == OBS_PROPELLER || IsDoor(type) || type == OBS_REWARD || type == OBS_FLYING_CRATE;
         if (animated && element.animation.frameCount > 0)
-            window.draw(element.sprite);
+            DrawInView(window, area, element.sprite);
         else if (element.hasFront == 1)
-            window.draw(element.frontSprite);
+            DrawInView(window, area, element.frontSprite);
         else if (type == OBS_FOUNTAIN)
-            window.draw(element.sprite);
+            DrawInView(window, area, element.sprite);
         if (element.hasItem && element.itemAlpha > 20.f)
-            window.draw(element.itemSprite);
+            DrawInView(window, area, element.itemSprite);
     }
 }
 
 void DrawLevelFront(Level& level, sf::RenderTarget& window)
 {
+    const sf::FloatRect area = ViewArea(window);
     for (Obstacle& element : level.obstacles)
         if (element.hasFront == 1)
-            window.draw(element.frontSprite);
+            DrawInView(window, area, element.frontSprite);
 }

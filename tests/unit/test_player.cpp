@@ -45,14 +45,16 @@ TEST_F(PlayerTest, StartsAsDescribedAndTheArtFitsTheBody)
     EXPECT_EQ(p.currentAnim, 0);
     EXPECT_EQ(p.anims[10].frameCount, 49);
     EXPECT_EQ(p.anims[10].fps, 12);
-    EXPECT_EQ(p.anims[19].firstFrame, sf::IntRect(0, 116 * 19, 209, 116));
+    // The sheet is packed, 39 cells to a line: row 19 starts at its 288th used cell.
+    EXPECT_EQ(p.anims[19].firstFrame, sf::IntRect(209 * (288 % 39), 116 * (288 / 39), 209, 116));
+    EXPECT_EQ(p.anims[19].columns, 39);
     EXPECT_EQ(p.cinematicAnims[4].frameCount, 19);
     EXPECT_EQ(p.cinematicAnims[5].frameCount, 0);
     EXPECT_EQ(p.hitbox.getPosition(), sf::Vector2f(645.f, 730.f));
     // The body box the display art is drawn around.
     EXPECT_EQ(p.hitbox.getGlobalBounds().width, 87.f);
     EXPECT_EQ(p.hitbox.getGlobalBounds().height, 162.f);
-    EXPECT_EQ(p.texture->getSize(), sf::Vector2u(209 * 49, 116 * 20));
+    EXPECT_EQ(p.texture->getSize(), sf::Vector2u(209 * 39, 116 * 9)) << "326 cells, 39 to a line";
 }
 
 TEST_F(PlayerTest, TheCinematicChainsItsFiveClipsThenWaitsForTheSubstance)

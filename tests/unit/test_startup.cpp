@@ -1,7 +1,9 @@
 #include "app/main_data.hpp"
+#include "engine/animation.hpp"
 #include "engine/asset_manifest.hpp"
 
 #include <SFML/Graphics/Image.hpp>
+#include <algorithm>
 #include <filesystem>
 #include <unistd.h>
 #include <fstream>
@@ -31,6 +33,70 @@ TEST(Startup, ThePreloadListMatchesWhatStartUpLoads)
         }
     }
     EXPECT_TRUE(main->assets.missing.empty());
+}
+
+// The first menu frame shows before the game's big pictures are decoded;
+// they are decoded behind the menu, and the game is built from the cache
+// once they are all in. A Play clicked earlier waits for them.
+struct StartupBehindTheMenu : ::testing::Test {
+    std::unique_ptr<MainData> main = std::make_unique<MainData>();
+    static constexpr const char* kBossSheet = "Assets/Sprites/Boss/SpriteSheetBoss.png";
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(FindAssetRoot(main->assets, ""));
+        main->windowState.frameLimit = 0;
+        main->fixedDt = 1.f / 60.f;
+        testing::internal::CaptureStdout();
+        InitMain(*main, 5);
+    }
+    void TearDown() override
+    {
+        DestroyMain(*main);
+        testing::internal::GetCapturedStdout();
+    }
+    bool AllStartupPicturesCached() const
+    {
+        return std::all_of(StartupPictures().begin(), StartupPictures().end(),
+                           [&](const char* path) { return main->assets.textures.count(path) == 1; });
+    }
+};
+
+TEST_F(StartupBehindTheMenu, TheMenuComesFirstAndItsFramesBuildTheGameOnceEveryPictureIsIn)
+{
+    EXPECT_EQ(main->startup, STARTUP_FIRST_FRAME);
+    EXPECT_EQ(main->window.getView().getSize(), sf::Vector2f(1920.f, 1080.f)) << "the menu drawn at the screen's scale";
+    EXPECT_TRUE(main->assets.textures.count("Assets/Sprites/Menu/Wallpaper.png"));
+    EXPECT_FALSE(main->assets.textures.count(kBossSheet)) << "the boss waits for the first menu frame";
+    UpdateMain(*main);
+    DrawMain(*main);
+    UpdateMain(*main);
+    EXPECT_EQ(main->startup, STARTUP_DECODING);
+    EXPECT_TRUE(DecodingPending(main->assets));
+    EXPECT_EQ(main->game.assets, nullptr) << "not built yet";
+
+    FinishDecoding(main->assets);  // as if the menu had stayed long enough
+    UpdateMain(*main);
+    EXPECT_EQ(main->startup, STARTUP_READY);
+    EXPECT_EQ(main->game.mode, MODE_MENU);
+    EXPECT_TRUE(AllStartupPicturesCached());
+    EXPECT_EQ(main->game.assets, &main->assets);
+    EXPECT_GT(GetTexture(main->assets, kBossSheet).getSize().x, 0u);
+    for (const char* path : StartupPictures())
+        EXPECT_EQ(main->assets.missing.count(path), 0u) << path;
+}
+
+TEST_F(StartupBehindTheMenu, PlayBeforeTheDecodingEndsWaitsForItAndTheGameStartsWhole)
+{
+    UpdateMain(*main);
+    UpdateMain(*main);
+    main->game.mode = MODE_GAME;  // Play, clicked at once
+    UpdateMain(*main);
+    EXPECT_EQ(main->startup, STARTUP_READY);
+    EXPECT_FALSE(DecodingPending(main->assets));
+    EXPECT_TRUE(AllStartupPicturesCached());
+    EXPECT_NE(main->game.player.texture, nullptr);
+    EXPECT_EQ(CurrentScene(main->game), SCENE_TUTORIAL);
 }
 
 TEST(Startup, PreloadingGivesTheSamePicturesAndAreasAsLoadingOneByOne)
@@ -197,6 +263,40 @@ TEST(PictureLoading, APackedSheetKeepsEveryUsedCellAsDrawn)
                         << "row " << row << " frame " << frame << " at " << x << ", " << y;
         }
     EXPECT_EQ(places.size(), 3u * 28u) << "no two cells share a place";
+}
+
+// The player's sheets are packed too: a row that reaches a texture line's
+// end goes on at the next line's start, and the animation steps through
+// it frame by frame onto the same cells SheetCell names, on every skin.
+TEST(PictureLoading, ThePlayersAnimationsWalkTheirPackedRowsAcrossLineEnds)
+{
+    Assets assets;
+    ASSERT_TRUE(FindAssetRoot(assets, ""));
+    const std::string path = "Assets/Sprites/Player/spritesheetplayerAllFini.png";
+    const AssetEntry& sheet = *FindAsset(path);
+    ASSERT_TRUE(sheet.packed);
+    EXPECT_EQ(GetTexture(assets, path).getSize(), sf::Vector2u(8151, 1044));
+    int wrapped = 0;
+    for (int row = 0; row < sheet.rows; ++row) {
+        Animation animation = CreateAnimation(SheetFrames(assets, path, row), 1, SheetCell(assets, path, row));
+        animation.columns = SheetColumns(assets, path);
+        sf::Sprite sprite;
+        for (int frame = 0; frame < animation.frameCount; ++frame) {
+            animation.currentFrame = frame;
+            ShowAnimationFrame(animation, sprite);
+            ASSERT_EQ(sprite.getTextureRect(), SheetCell(assets, path, row, frame)) << "row " << row << " frame " << frame;
+            wrapped += frame > 0 && sprite.getTextureRect().left == 0;
+        }
+    }
+    EXPECT_GT(wrapped, 0) << "some row goes on at a next line";
+    for (const AssetEntry& skin : AllAssets()) {
+        if (!std::string_view(skin.path).starts_with("Assets/Sprites/Player/sprite"))
+            continue;
+        EXPECT_TRUE(skin.packed && skin.PackedColumns() == sheet.PackedColumns()
+                    && std::equal(skin.framesPerRow.begin(), skin.framesPerRow.end(), sheet.framesPerRow.begin(),
+                                  sheet.framesPerRow.end()))
+            << skin.path << " is cut as the others";
+    }
 }
 
 }  // namespace

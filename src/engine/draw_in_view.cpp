@@ -1,0 +1,26 @@
+#include "engine/draw_in_view.hpp"
+
+sf::FloatRect ViewArea(const sf::RenderTarget& target)
+{
+    const sf::View& view = target.getView();
+    const sf::Vector2f size = view.getSize();
+    return {view.getCenter() - size / 2.f, size};
+}
+
+bool Overlaps(const sf::FloatRect& area, const sf::FloatRect& bounds)
+{
+    return bounds.left <= area.left + area.width && area.left <= bounds.left + bounds.width
+        && bounds.top <= area.top + area.height && area.top <= bounds.top + bounds.height;
+}
+
+void DrawInView(sf::RenderTarget& target, const sf::FloatRect& area, const sf::Sprite& sprite)
+{
+    if (Overlaps(area, sprite.getGlobalBounds()))
+        target.draw(sprite);
+}
+
+void DrawInView(sf::RenderTarget& target, const sf::FloatRect& area, const sf::Text& text)
+{
+    if (Overlaps(area, text.getGlobalBounds()))
+        target.draw(text);
+}
