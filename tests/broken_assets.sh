@@ -3,7 +3,7 @@
 # missing, then cut short, then replaced by bytes that are not its format,
 # each time the sanitized game touring every screen (tests/scripts/tour.script).
 # Each run must exit with status 0, name the file once on standard error
-# and give no sanitizer report. ./check tries three files a run; this tries
+# and give no sanitizer report. ./check tries two files a run; this tries
 # them all (hours on two cores).
 #   tests/broken_assets.sh [GTEST_OPTIONS...]
 # Run ./check (or setup/setup.sh) first: it builds build/ and build-asan/.

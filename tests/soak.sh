@@ -17,11 +17,13 @@ runtime=$(g++ -print-file-name=libasan.so)
 for ((seed = first; seed < first + count; seed++)); do
     script="$runs/monkey_$seed.script"
     "$top/build/tests/tidewrack_monkey" "$seed" "$frames" > "$script"
-    (cd "$runs" && ALSOFT_DRIVERS=null TIDEWRACK_STRICT_MANIFEST=1 \
-        ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        LSAN_OPTIONS=suppressions="$top/tests/lsan.supp" LD_PRELOAD="$runtime $driver" \
-        xvfb-run -a -s "-screen 0 1920x1080x24" "$top/build-asan/tidewrack" --seed "$seed" --fixed-dt 0.0166667 \
-        --script "$script" --frames "$frames" --draw-every 500 --report "report_$seed.json" 2> "stderr_$seed.txt")
+    # The sanitizers' settings go to the game only: preloaded into the X
+    # server too, they would stop it before the game starts.
+    (cd "$runs" && xvfb-run -a -s "-screen 0 1920x1080x24 -noreset" env ALSOFT_DRIVERS=null \
+        TIDEWRACK_STRICT_MANIFEST=1 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 LSAN_OPTIONS=suppressions="$top/tests/lsan.supp" \
+        LD_PRELOAD="$runtime $driver" "$top/build-asan/tidewrack" --seed "$seed" --fixed-dt 0.0166667 \
+        --script "$script" --frames "$frames" --draw-every 500 --report "report_$seed.json" > /dev/null 2> "stderr_$seed.txt")  # standard output: the places printed each frame
     status=$?
     if ((status != 0)) || grep -qE "AddressSanitizer|LeakSanitizer|runtime error:" "$runs/stderr_$seed.txt"; then
         echo "seed $seed failed (status $status); see $runs/stderr_$seed.txt. To replay it:"

@@ -46,7 +46,8 @@ void RecordEvent(Recording& recording, const sf::Event& event)
 
 void RecordScriptLine(Recording& recording, const ScriptLine& line)
 {
-    if (!recording.on || (line.action != SCRIPT_WARP && line.action != SCRIPT_GOTO && line.action != SCRIPT_VISIT))
+    if (!recording.on || (line.action != SCRIPT_WARP && line.action != SCRIPT_GOTO && line.action != SCRIPT_VISIT
+                            && line.action != SCRIPT_HAND))
         return;
     ScriptLine now = line;
     now.frame = recording.frame;

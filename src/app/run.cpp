@@ -41,6 +41,7 @@ public:
             case SCRIPT_VISIT: GoToPlace(main.game, line.path); break;  // random play: anywhere will do
             case SCRIPT_DT: main.frameDt = line.dt; break;
             case SCRIPT_SEED: break;  // read before the start
+            case SCRIPT_HAND: SetHand(main.game.deck, line.hand); break;  // a test's shortcut
             case SCRIPT_RESIZE:
                 main.window.setSize(line.size);
                 ApplyLetterbox(main, line.size);

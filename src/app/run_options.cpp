@@ -1,6 +1,7 @@
 #include "app/run_options.hpp"
 
 #include "app/places.hpp"
+#include "combat/spell_table.hpp"
 #include "engine/input.hpp"
 
 #include <algorithm>
@@ -111,6 +112,15 @@ bool ParseActionLine(const std::vector<std::string>& words, ScriptLine& line, st
         line.action = SCRIPT_SEED;
         if (line.frame != 0 || !ParseNumber(words[2], line.seed))
             return why = "the seed is \"0 seed N\": it starts the run", false;
+        return true;
+    }
+    if (verb == "hand" && words.size() == 5) {
+        line.action = SCRIPT_HAND;
+        for (std::size_t slot = 0; slot < line.hand.size(); slot++) {
+            line.hand[slot] = SpellKindNamed(words[slot + 2]);
+            if (line.hand[slot] < 0)
+                return why = "no spell called \"" + words[slot + 2] + "\" (sword, cross, anvil, tentacles, lightning, imps)", false;
+        }
         return true;
     }
     if (verb == "resize" && words.size() == 4) {
@@ -310,6 +320,7 @@ std::string RunOptionsHelp()
            "  FRAME pad N connect|disconnect\n"
            "  FRAME pad N button B down|up  gamepad N's button number B (as Linux numbers them)\n"
            "  FRAME pad N axis A V          its axis A (X, Y, Z, R, U, V, PovX, PovY) at V, -100 to 100\n"
+           "  FRAME hand S1 S2 S3           the hand's cards (A, E, C): sword, cross, anvil, tentacles, lightning, imps\n"
            "  FRAME resize W H              the window takes W x H pixels\n"
            "  FRAME dt S                    the frame lasts S seconds (replays give every frame's)\n"
            "  0 seed N                      the run's seed, unless --seed gives one\n"
@@ -328,6 +339,9 @@ std::string ScriptLineText(const ScriptLine& line)
     case SCRIPT_VISIT: verb = "visit " + line.path; break;
     case SCRIPT_DT: verb = "dt " + FloatText(line.dt); break;
     case SCRIPT_SEED: verb = "seed " + std::to_string(line.seed); break;
+    case SCRIPT_HAND:
+        verb = std::string("hand ") + SpellName(line.hand[0]) + " " + SpellName(line.hand[1]) + " " + SpellName(line.hand[2]);
+        break;
     case SCRIPT_RESIZE: verb = "resize " + std::to_string(line.size.x) + " " + std::to_string(line.size.y); break;
     }
     return verb.empty() ? verb : std::to_string(line.frame) + " " + verb;

@@ -2,6 +2,7 @@
 // Options for scripted runs (tests, bug reports, players). With none the
 // game runs as it always does.
 #include <SFML/Window/Event.hpp>
+#include <array>
 #include <istream>
 #include <optional>
 #include <string>
@@ -17,6 +18,7 @@ enum ScriptAction {
     SCRIPT_DT,      // the frame's time (a replay's)
     SCRIPT_SEED,    // the run's seed, unless --seed says another
     SCRIPT_RESIZE,  // the window takes a size, as a player's drag would give it
+    SCRIPT_HAND,    // the hand's three cards are set (a test's shortcut)
 };
 
 struct ScriptLine {
@@ -28,6 +30,7 @@ struct ScriptLine {
     float dt = 0.f;
     unsigned seed = 0;
     sf::Vector2u size{};
+    std::array<int, 3> hand{};  // card kinds for slots A, E and C
 };
 
 struct RunOptions {

@@ -101,6 +101,15 @@ void PlayCard(Game& game, int key)
     DrawFromReserve(deck, slot);
 }
 
+void SetHand(Deck& deck, const std::array<int, kHandSize>& kinds)
+{
+    for (int slot = 0; slot < kHandSize && slot < deck.cardCount; slot++) {
+        Card& card = deck.cards[static_cast<std::size_t>(slot)];
+        card.kind = card.dealtKind = kinds[static_cast<std::size_t>(slot)];
+        ShowCard(card, nullptr);  // the sheet is on the sprite already: only the cell changes
+    }
+}
+
 void UpdateDeck(Game& game, float)
 {
     Deck& deck = game.deck;

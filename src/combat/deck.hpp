@@ -7,6 +7,7 @@
 
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
+#include <array>
 #include <vector>
 
 struct Assets;
@@ -45,5 +46,9 @@ void PlayCard(Game& game, int key);
 void UpdateDeckHover(Game& game);
 // Every card back to the kind it was dealt; the hand keeps its order.
 void RefillDeck(Deck& deck);
+// Puts these card kinds in the hand's slots (A, E, C), as if dealt so: a
+// script's shortcut, like its warp, so that a scripted fight plays the
+// spells it means whatever the draws.
+void SetHand(Deck& deck, const std::array<int, kHandSize>& kinds);
 // The number of spent cards.
 int SpentCards(const Deck& deck);

@@ -57,3 +57,11 @@ SpellRect CardRect(int kind)
 }
 
 const char* SpellName(int kind) { return kSpellNames[kind]; }
+
+int SpellKindNamed(std::string_view name)
+{
+    for (int kind = 0; kind < kSpellCardKinds; kind++)
+        if (name == kSpellNames[kind])
+            return kind;
+    return -1;
+}

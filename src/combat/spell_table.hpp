@@ -5,6 +5,7 @@
 // generator paints every effect so that it fills the area it damages. Cell
 // sizes and frame counts are the asset manifest's (one home for them); this
 // table names the sheets and reads the rest from there.
+#include <string_view>
 
 // Spell kinds. A card's kind is the kind of the bomb it throws.
 enum SpellKind {
@@ -102,3 +103,5 @@ SpellRect CardRect(int kind);
 // A short name for a card kind (0 .. 5), for the run report and the
 // card's own label.
 const char* SpellName(int kind);
+// The card kind called `name` ("sword" .. "imps"), or -1.
+int SpellKindNamed(std::string_view name);

@@ -235,11 +235,12 @@ TEST(Script, LinesBecomeEventsInFrameOrder)
                             "4 release left\n"
                             "5 screenshot /tmp/a.png\n"
                             "7 warp 100.5 -20\n"
+                            "8 hand imps sword lightning\n"
                             "9 quit\n");
     std::vector<ScriptLine> script;
     std::string error;
     ASSERT_TRUE(ParseScript(text, script, error)) << error;
-    ASSERT_EQ(script.size(), 7u);
+    ASSERT_EQ(script.size(), 8u);
     EXPECT_EQ(script[0].frame, 2);
     EXPECT_EQ(script[0].event.type, sf::Event::MouseMoved);
     EXPECT_EQ(script[1].event.mouseButton.button, sf::Mouse::Left);
@@ -249,7 +250,10 @@ TEST(Script, LinesBecomeEventsInFrameOrder)
     EXPECT_EQ(script[4].action, SCRIPT_SCREENSHOT);
     EXPECT_EQ(script[5].action, SCRIPT_WARP);
     EXPECT_EQ(script[5].warp, sf::Vector2f(100.5f, -20.f));
-    EXPECT_EQ(script[6].action, SCRIPT_QUIT);
+    EXPECT_EQ(script[6].action, SCRIPT_HAND);
+    EXPECT_EQ(script[6].hand, (std::array<int, 3>{SPELL_MESPER, SPELL_SWORD, SPELL_FOUDRE}));
+    EXPECT_EQ(ScriptLineText(script[6]), "8 hand imps sword lightning") << "a recording writes it back as read";
+    EXPECT_EQ(script[7].action, SCRIPT_QUIT);
     EXPECT_EQ(KeyFromName("LShift"), sf::Keyboard::LShift);
     EXPECT_EQ(KeyFromName("Pause"), sf::Keyboard::Pause);
 }
@@ -257,7 +261,8 @@ TEST(Script, LinesBecomeEventsInFrameOrder)
 TEST(Script, ABadLineIsNamedByNumber)
 {
     for (const char* bad : {"1 key Shift down", "x quit", "1 click up 3 4", "1 key A sideways", "-1 quit",
-                            "1 mouse 3", "1 teleport", "1 warp 3"}) {
+                            "1 mouse 3", "1 teleport", "1 warp 3",
+                            "1 hand sword cross", "1 hand sword cross fireball"}) {
         std::istringstream text(std::string("0 quit\n") + bad + "\n");
         std::vector<ScriptLine> script;
         std::string error;
