@@ -27,6 +27,7 @@ void InitGame(MainData& main)
     game.inDressRoomZone = 0;
     game.skinAnimationCount = 0;
     game.skinAnimations.clear();
+    main.startup = STARTUP_READY;  // built: start-up never builds it again
 }
 
 Scene CurrentScene(const Game& game)

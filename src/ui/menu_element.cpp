@@ -1,5 +1,6 @@
 #include "ui/menu_element.hpp"
 
+#include "engine/asset_manifest.hpp"
 #include "engine/assets.hpp"
 
 static void Place(sf::Sprite& sprite, const sf::Texture& texture, sf::Vector2f position, bool centred)
@@ -29,6 +30,18 @@ void CropToVisible(MenuImage& image, Assets& assets, const std::string& path)
     image.sprite.setOrigin(origin.x - static_cast<float>(area.left), origin.y - static_cast<float>(area.top));
 }
 
+// A button whose picture could not be read still answers where it stands:
+// its area is the size the asset manifest gives that picture (Quit must
+// still quit).
+static sf::FloatRect StandInArea(const std::string& path, sf::Vector2f position, bool centred)
+{
+    const AssetEntry* entry = FindAsset(path);
+    if (!entry)
+        return {position, {0.f, 0.f}};
+    const sf::Vector2f size{static_cast<float>(entry->width), static_cast<float>(entry->height)};
+    return {centred ? position - size / 2.f : position, size};
+}
+
 void InitMenuButton(MenuButton& button, Assets& assets, const std::string& path,
                     const std::string& hoverPath, sf::Vector2f position, bool centred)
 {
@@ -36,6 +49,8 @@ void InitMenuButton(MenuButton& button, Assets& assets, const std::string& path,
     button.hoverTexture = &GetTexture(assets, hoverPath);
     Place(button.sprite, *button.texture, position, centred);
     button.bounds = button.sprite.getGlobalBounds();
+    if (button.bounds.width <= 0.f)
+        button.bounds = StandInArea(path, position, centred);
     button.home = position;
     button.hovered = 0;
 }

@@ -1,6 +1,7 @@
 #include "app/main_data.hpp"
 #include "engine/animation.hpp"
 #include "engine/asset_manifest.hpp"
+#include "ui/menu_element.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 #include <algorithm>
@@ -170,6 +171,27 @@ TEST(PictureLoading, ABrokenFileIsNamedOnceAndShowsNothing)
         EXPECT_EQ(said.find(line), said.rfind(line)) << "named once: " << said;
     }
     std::filesystem::remove_all(root);
+}
+
+// A menu button whose picture is missing still answers where it stands,
+// at the size the manifest gives the picture: without it, Quit could not
+// be clicked and the game would never end by its menu.
+TEST(PictureLoading, AButtonWhosePictureIsMissingStillAnswersWhereItStands)
+{
+    Assets assets;
+    assets.strictManifest = true;
+    assets.root = std::filesystem::temp_directory_path() / "tidewrack-no-assets-here";
+    const std::string quit = "Assets/Sprites/Menu/Quit_01.png";
+    testing::internal::CaptureStderr();
+    MenuButton button;
+    InitMenuButton(button, assets, quit, "Assets/Sprites/Menu/Quit_02.png", {100.f, 200.f}, false);
+    testing::internal::GetCapturedStderr();
+    const AssetEntry* entry = FindAsset(quit);
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(button.bounds, sf::FloatRect(100.f, 200.f, static_cast<float>(entry->width),
+                                           static_cast<float>(entry->height)));
+    UpdateMenuButtonHover(button, {110.f, 210.f});
+    EXPECT_EQ(button.hovered, 1);
 }
 
 // A path the manifest does not list is a typo in the code: tests and debug
