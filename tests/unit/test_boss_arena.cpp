@@ -4,6 +4,7 @@
 #include "app/main_data.hpp"
 #include "app/run_report.hpp"
 #include "boss/boss_attacks.hpp"
+#include "program_test.hpp"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -19,13 +20,7 @@ struct ArenaTest : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(FindAssetRoot(main->assets, ""));
-        main->assets.strictManifest = true;
-        main->open = true;
-        main->fixedDt = kFrame;
-        InitGame(*main);
-        InitMenu(*main);
-        InitPauseMenu(main->pauseMenu, main->menu, *main);
+        ASSERT_TRUE(BuildProgram(*main, kFrame));
         game.player.cinematicState = CINEMATIC_NONE;
         game.player.hasArms = 1;
         game.level.returnToHub = 0;

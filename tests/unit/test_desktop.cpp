@@ -5,6 +5,7 @@
 #include "engine/gamepad_table.hpp"
 #include "engine/layout_table.hpp"
 #include "ui/volume_bar.hpp"
+#include "program_test.hpp"
 
 #include <SFML/Graphics/Image.hpp>
 #include <SFML/Graphics/Texture.hpp>
@@ -29,13 +30,7 @@ struct Program : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(FindAssetRoot(main->assets, ""));
-        main->assets.strictManifest = true;
-        main->open = true;
-        main->fixedDt = kFrame;
-        InitGame(*main);
-        InitMenu(*main);
-        InitPauseMenu(main->pauseMenu, main->menu, *main);
+        ASSERT_TRUE(BuildProgram(*main, kFrame));
         ApplyLetterbox(*main, {kScreenWidth, kScreenHeight});
     }
     void Take(sf::Event event) { TakeEvent(*main, event); }

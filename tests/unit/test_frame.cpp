@@ -4,6 +4,7 @@
 #include "engine/layout_table.hpp"
 #include "game_test.hpp"
 #include "ui/volume_bar.hpp"
+#include "program_test.hpp"
 
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <gtest/gtest.h>
@@ -20,12 +21,7 @@ struct ProgramTest : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(FindAssetRoot(main->assets, ""));
-        main->assets.strictManifest = true;
-        main->open = true;
-        InitGame(*main);
-        InitMenu(*main);
-        InitPauseMenu(main->pauseMenu, main->menu, *main);
+        ASSERT_TRUE(BuildProgram(*main));
     }
     void Send(sf::Event event)
     {

@@ -5,6 +5,7 @@
 #include "app/places.hpp"
 #include "boss/boss_attacks.hpp"
 #include "hub/hub_table.hpp"
+#include "program_test.hpp"
 
 #include <gtest/gtest.h>
 #include <functional>
@@ -21,13 +22,7 @@ struct SceneHazards : ::testing::Test {
 
     void SetUp() override
     {
-        ASSERT_TRUE(FindAssetRoot(main->assets, ""));
-        main->assets.strictManifest = true;
-        main->open = true;
-        main->fixedDt = kFrame;
-        InitGame(*main);
-        InitMenu(*main);
-        InitPauseMenu(main->pauseMenu, main->menu, *main);
+        ASSERT_TRUE(BuildProgram(*main, kFrame));
     }
     void Frames(int n)
     {
