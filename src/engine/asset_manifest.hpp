@@ -47,6 +47,12 @@ struct AssetEntry {
     // leave much of the grid empty (the boss's: 594 of 1288 cells), and
     // whose full width only the biggest graphics cards take.
     bool packed = false;
+    // Still pictures: loaded in square pieces (kPieceSize a side), of which
+    // only those that show anything are kept, side by side in one texture,
+    // and drawn piece by piece where they sit. For big pictures that are
+    // mostly holes (the patterns' scenery, the hub's rock): the holes cost
+    // neither memory nor a software renderer's fill.
+    bool sparse = false;
 
     bool IsSheet() const { return !framesPerRow.empty(); }
     int FramesInRow(int row) const {
@@ -75,6 +81,9 @@ struct AssetEntry {
     // The widest packed texture: every graphics card of the last decade
     // takes 8192 pixels a side.
     static constexpr int kPackedSheetWidth = 8192;
+    // A sparse picture's piece, and how many pieces a line of its texture holds.
+    static constexpr int kPieceSize = 64;
+    static constexpr int kPiecesPerLine = kPackedSheetWidth / kPieceSize;
 };
 
 // Every asset, in a fixed order (the generator's output order).

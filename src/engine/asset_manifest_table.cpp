@@ -28,10 +28,22 @@ constexpr AssetEntry Still(const char* path, int w, int h, const char* why = "",
     return {path, AssetKind::Picture, w, h, w, h, 1, {}, tiled, nullptr, nullptr, why, false};
 }
 
+// A picture that is mostly holes, loaded sparse.
+constexpr AssetEntry Sparsely(AssetEntry entry) {
+    entry.sparse = true;
+    return entry;
+}
+
 // A still picture of w x h stored without its transparent margins: a
 // scenery picture hung from high above the ground is mostly empty sky.
 constexpr AssetEntry Backdrop(const char* path, int w, int h, const char* why, bool tiled = false) {
     return {path, AssetKind::Picture, w, h, w, h, 1, {}, tiled, nullptr, nullptr, why, true};
+}
+
+// A pattern's scenery: a backdrop loaded sparse too, for what is left
+// between its floors and walls is holes.
+constexpr AssetEntry PatternBackdrop(const char* path, int w, int h, const char* why) {
+    return Sparsely(Backdrop(path, w, h, why));
 }
 
 // A sheet of cells cw x ch, one row per entry of frames, as wide as its
@@ -174,41 +186,41 @@ const AssetEntry kAssets[] = {
     // placed down to the bottom of the world (y = 1080, the camera's lowest
     // view). Fronts are placed at the pattern's position (not raised) and
     // reach the same bottom. Level floors' tops are at y = 760.
-    Backdrop("Assets/Sprites/BackGround/Patern1 1.png", 2481, 1575,
+    PatternBackdrop("Assets/Sprites/BackGround/Patern1 1.png", 2481, 1575,
           "pattern 0: 2481 wide; placed at (x, 452 - 947) = y -495, down to 1080"),
-    Backdrop("Assets/Sprites/BackGround/Patern1 2.png", 2481, 1575, "second variant of Patern1 1"),
-    Backdrop("Assets/Sprites/BackGround/Patern1front.png", 2481, 628, "pattern 0 front at (x, 452), down to 1080"),
-    Backdrop("Assets/Sprites/BackGround/Patern2 1.png", 4563, 1821,
+    PatternBackdrop("Assets/Sprites/BackGround/Patern1 2.png", 2481, 1575, "second variant of Patern1 1"),
+    PatternBackdrop("Assets/Sprites/BackGround/Patern1front.png", 2481, 628, "pattern 0 front at (x, 452), down to 1080"),
+    PatternBackdrop("Assets/Sprites/BackGround/Patern2 1.png", 4563, 1821,
           "pattern 1: 4563 wide; placed at (x, 206 - 947) = y -741, down to 1080"),
-    Backdrop("Assets/Sprites/BackGround/Patern2 2.png", 4563, 1821, "second variant of Patern2 1"),
-    Backdrop("Assets/Sprites/BackGround/Patern2front.png", 4563, 874, "pattern 1 front at (x, 206), down to 1080"),
-    Backdrop("Assets/Sprites/BackGround/Patern3 1.png", 4212, 3303,
+    PatternBackdrop("Assets/Sprites/BackGround/Patern2 2.png", 4563, 1821, "second variant of Patern2 1"),
+    PatternBackdrop("Assets/Sprites/BackGround/Patern2front.png", 4563, 874, "pattern 1 front at (x, 206), down to 1080"),
+    PatternBackdrop("Assets/Sprites/BackGround/Patern3 1.png", 4212, 3303,
           "pattern 2: 4212 wide; placed at (x, -1276 - 947) = y -2223, down to 1080 (its ledges climb to y -849)"),
-    Backdrop("Assets/Sprites/BackGround/Patern3 2.png", 4212, 3303, "second variant of Patern3 1"),
-    Backdrop("Assets/Sprites/BackGround/Patern4 1.png", 4584, 2611,
+    PatternBackdrop("Assets/Sprites/BackGround/Patern3 2.png", 4212, 3303, "second variant of Patern3 1"),
+    PatternBackdrop("Assets/Sprites/BackGround/Patern4 1.png", 4584, 2611,
           "pattern 3: 4584 wide; placed at (x, -784 - 747) = y -1531, down to 1080"),
-    Backdrop("Assets/Sprites/BackGround/Patern4 2.png", 4584, 2611, "second variant of Patern4 1"),
-    Backdrop("Assets/Sprites/BackGround/Pattern 2_WO_1.png", 4563, 1735,
+    PatternBackdrop("Assets/Sprites/BackGround/Patern4 2.png", 4584, 2611, "second variant of Patern4 1"),
+    PatternBackdrop("Assets/Sprites/BackGround/Pattern 2_WO_1.png", 4563, 1735,
           "pattern 4: 4563 wide; placed at (x, -655), down to 1080"),
-    Backdrop("Assets/Sprites/BackGround/Pattern 2_WO_2.png", 4563, 1735, "second variant of Pattern 2_WO_1"),
-    Backdrop("Assets/Sprites/BackGround/Paternbrick1front.png", 4563, 1735, "pattern 4 front at (x, -655), down to 1080"),
-    Backdrop("Assets/Sprites/BackGround/Pattern 3_WO_1.png", 4638, 2050,
+    PatternBackdrop("Assets/Sprites/BackGround/Pattern 2_WO_2.png", 4563, 1735, "second variant of Pattern 2_WO_1"),
+    PatternBackdrop("Assets/Sprites/BackGround/Paternbrick1front.png", 4563, 1735, "pattern 4 front at (x, -655), down to 1080"),
+    PatternBackdrop("Assets/Sprites/BackGround/Pattern 3_WO_1.png", 4638, 2050,
           "pattern 5: 4638 wide; placed at (x, -970), down to 1080"),
-    Backdrop("Assets/Sprites/BackGround/Pattern 3_WO_2.png", 4638, 2050, "second variant of Pattern 3_WO_1"),
-    Backdrop("Assets/Sprites/BackGround/Paternbrick2front.png", 4638, 2050, "pattern 5 front at (x, -970), down to 1080"),
-    Backdrop("Assets/Sprites/BackGround/Pattern 4_WO_1.png", 4563, 1782,
+    PatternBackdrop("Assets/Sprites/BackGround/Pattern 3_WO_2.png", 4638, 2050, "second variant of Pattern 3_WO_1"),
+    PatternBackdrop("Assets/Sprites/BackGround/Paternbrick2front.png", 4638, 2050, "pattern 5 front at (x, -970), down to 1080"),
+    PatternBackdrop("Assets/Sprites/BackGround/Pattern 4_WO_1.png", 4563, 1782,
           "pattern 6: 4563 wide; placed at (x, -702), down to 1080"),
-    Backdrop("Assets/Sprites/BackGround/Pattern 4_WO_2.png", 4563, 1782, "second variant of Pattern 4_WO_1"),
-    Backdrop("Assets/Sprites/BackGround/Paternbrick3front.png", 4563, 1782, "pattern 6 front at (x, -702), down to 1080"),
-    Backdrop("Assets/Sprites/BackGround/PatternFin.png", 3985, 490,
+    PatternBackdrop("Assets/Sprites/BackGround/Pattern 4_WO_2.png", 4563, 1782, "second variant of Pattern 4_WO_1"),
+    PatternBackdrop("Assets/Sprites/BackGround/Paternbrick3front.png", 4563, 1782, "pattern 6 front at (x, -702), down to 1080"),
+    PatternBackdrop("Assets/Sprites/BackGround/PatternFin.png", 3985, 490,
           "end pattern: added at cursorX - 70 and advancing the level by 3915, so the level ends 3985 px right "
           "of the picture's left edge; placed at y 590, down to 1080 (its floor top is at 760)"),
-    Backdrop("Assets/Sprites/BackGround/PaternFrontEnd.png", 3985, 490, "end pattern front, same placement"),
-    Backdrop("Assets/Sprites/BackGround/PaternBoss.png", kScreenWidth, kScreenHeight,
+    PatternBackdrop("Assets/Sprites/BackGround/PaternFrontEnd.png", 3985, 490, "end pattern front, same placement"),
+    PatternBackdrop("Assets/Sprites/BackGround/PaternBoss.png", kScreenWidth, kScreenHeight,
           "boss arena at (0, 0); the camera is bounded to 1920 x (0..1080) there, so one screen is all that shows"),
-    Backdrop("Assets/Sprites/BackGround/PatternTutobg.png", 8466, 1340,
+    PatternBackdrop("Assets/Sprites/BackGround/PatternTutobg.png", 8466, 1340,
           "tutorial: 8466 wide; placed at (0, -260), down to 1080"),
-    Backdrop("Assets/Sprites/BackGround/PatternTutoFront.png", 8466, 1340, "tutorial front, same placement"),
+    PatternBackdrop("Assets/Sprites/BackGround/PatternTutoFront.png", 8466, 1340, "tutorial front, same placement"),
 
     // ---- World: obstacles (Assets/Sprites/Obstacle/, Assets/Sprites/Maps/) ---
     Sheet("Assets/Sprites/Obstacle/porc thai.png", 324, 390, kGrid<5, 5>,
@@ -247,15 +259,15 @@ const AssetEntry kAssets[] = {
     Backdrop("Assets/Sprites/Maps/Background/Background.png", 256, kLayerHeight,
           "the sky: a vertical gradient, so a 256 px tile repeats seamlessly; (L - 1920)(1 - 1/1.005) + 1920 = "
           "2021 px wide are needed at most", true),
-    Backdrop("Assets/Sprites/Maps/Background/Sun.png", 1600, 3720,
+    Sparsely(Backdrop("Assets/Sprites/Maps/Background/Sun.png", 1600, 3720,
           "the sun, not tiled: hung at kLayerTop like the sky, its disc low over the sea near y 240 (3480 down "
           "the picture); 1600 wide puts it right of the screen's middle, and at f = 1.005 it drifts only ~100 px "
-          "over the longest level"),
-    Backdrop("Assets/Sprites/Maps/Layer5.png", kScreenWidth, kLayerHeight, "far haze and clouds; one 1920 tile, repeated", true),
-    Backdrop("Assets/Sprites/Maps/Layer4.png", kScreenWidth, kLayerHeight, "far sea stacks; one 1920 tile, repeated (needs 2889 px)", true),
-    Backdrop("Assets/Sprites/Maps/Layer3.png", kScreenWidth, kLayerHeight, "cliffs; one 1920 tile, repeated (needs 3770 px)", true),
-    Backdrop("Assets/Sprites/Maps/Layer2.png", kScreenWidth, kLayerHeight, "wrecks; one 1920 tile, repeated (needs 4574 px)", true),
-    Backdrop("Assets/Sprites/Maps/Layer1.png", kScreenWidth, kLayerHeight, "near rocks; one 1920 tile, repeated (needs 5311 px)", true),
+          "over the longest level")),
+    Sparsely(Backdrop("Assets/Sprites/Maps/Layer5.png", kScreenWidth, kLayerHeight, "far haze and clouds; one 1920 tile, repeated", true)),
+    Sparsely(Backdrop("Assets/Sprites/Maps/Layer4.png", kScreenWidth, kLayerHeight, "far sea stacks; one 1920 tile, repeated (needs 2889 px)", true)),
+    Sparsely(Backdrop("Assets/Sprites/Maps/Layer3.png", kScreenWidth, kLayerHeight, "cliffs; one 1920 tile, repeated (needs 3770 px)", true)),
+    Sparsely(Backdrop("Assets/Sprites/Maps/Layer2.png", kScreenWidth, kLayerHeight, "wrecks; one 1920 tile, repeated (needs 4574 px)", true)),
+    Sparsely(Backdrop("Assets/Sprites/Maps/Layer1.png", kScreenWidth, kLayerHeight, "near rocks; one 1920 tile, repeated (needs 5311 px)", true)),
     Sheet("Assets/Sprites/Maps/FirstPlan/SpritesheetBouf.png", 584, 328, kGrid<1, 18>),
     Sheet("Assets/Sprites/Maps/SecondPlan/Boat.png", 474, 308, kGrid<1, 5>),
     Sheet("Assets/Sprites/Maps/SecondPlan/BlueParrot.png", 153, 153, kGrid<1, 10>),
@@ -323,10 +335,10 @@ const AssetEntry kAssets[] = {
     // ---- Hub (Assets/Sprites/Maps/Hub/) -------------------------------------
     Still("Assets/Sprites/Maps/Hub/TestHub.png", 3840, 2370,
           "3840 wide, bottom at y = 1080; the hub camera reaches up to y = -1290, so 1080 + 1290 = 2370 tall"),
-    Still("Assets/Sprites/Maps/Hub/HubDetails.png", 3840, 2374, "top-left (0, -1294), down to 1080, over the whole map"),
-    Still("Assets/Sprites/Maps/Hub/Rocher.png", 3840, 2370,
+    Sparsely(Still("Assets/Sprites/Maps/Hub/HubDetails.png", 3840, 2374, "top-left (0, -1294), down to 1080, over the whole map")),
+    Sparsely(Still("Assets/Sprites/Maps/Hub/Rocher.png", 3840, 2370,
           "foreground rock, top-left (0, -1290), down to 1080, over the whole map; may be cropped to its art's "
-          "extent (its top-left stays fixed)"),
+          "extent (its top-left stays fixed)")),
     Still("Assets/Sprites/Maps/Hub/SwordsDummy.png", 273, 240,
           "at (3000, 530): the training dummy's width (273) from its top down to the enemies' ground line 770"),
     Still("Assets/Sprites/Maps/Hub/GlowSubstance.png", 551, 673,

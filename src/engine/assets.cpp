@@ -47,6 +47,10 @@ struct DecodedPicture {
     sf::Vector2i offset;  // of the file in its picture
     sf::IntRect visible;  // in the file's own coordinates
     bool ok = false;
+    // A sparse picture: `pixels` hold its kept pieces side by side, and
+    // `quads` put them back in place.
+    bool sparse = false;
+    sf::VertexArray quads;
 };
 
 sf::IntRect FindVisibleArea(const DecodedPicture& picture)
@@ -218,10 +222,77 @@ DecodedPicture DecodePackedSheet(const std::filesystem::path& file, const AssetE
     return picture;
 }
 
+// ---- Sparse pictures --------------------------------------------------------
+
+bool PieceShowsAnything(const DecodedPicture& whole, int left, int top)
+{
+    constexpr int kSide = AssetEntry::kPieceSize;
+    const int right = std::min(left + kSide, static_cast<int>(whole.size.x));
+    const int bottom = std::min(top + kSide, static_cast<int>(whole.size.y));
+    for (int y = top; y < bottom; ++y) {
+        const sf::Uint8* row = whole.pixels.get() + (static_cast<size_t>(y) * whole.size.x) * 4;
+        for (int x = left; x < right; ++x)
+            if (row[static_cast<size_t>(x) * 4 + 3] != 0)
+                return true;
+    }
+    return false;
+}
+
+// The quad of a piece of width x height whose pixels sit at `slot` in the
+// pieces' texture, placed at `at`.
+void AppendPiece(sf::VertexArray& quads, sf::Vector2f at, sf::Vector2f slot, float width, float height)
+{
+    quads.append({at, slot});
+    quads.append({at + sf::Vector2f(width, 0.f), slot + sf::Vector2f(width, 0.f)});
+    quads.append({at + sf::Vector2f(width, height), slot + sf::Vector2f(width, height)});
+    quads.append({at + sf::Vector2f(0.f, height), slot + sf::Vector2f(0.f, height)});
+}
+
+// Keeps the pieces of a whole picture that show anything, side by side,
+// kPiecesPerLine to a line, and the quads that put them back in place as a
+// sprite cut to the visible area (ShowVisibleArea) would: (0, 0) is the
+// visible area's corner, or for a picture that repeats sideways the
+// picture's left edge at the visible area's top. A picture with nothing to
+// show keeps one empty piece, so it still has a texture.
+DecodedPicture CutIntoPieces(DecodedPicture whole, bool repeats)
+{
+    constexpr int kSide = AssetEntry::kPieceSize;
+    DecodedPicture cut;
+    cut.ok = whole.ok, cut.offset = whole.offset, cut.visible = whole.visible, cut.sparse = true;
+    if (!whole.ok)
+        return cut;
+    std::vector<sf::Vector2i> kept;
+    const sf::IntRect& visible = whole.visible;
+    for (int top = visible.top; top < visible.top + visible.height; top += kSide)
+        for (int left = visible.left; left < visible.left + visible.width; left += kSide)
+            if (PieceShowsAnything(whole, left, top))
+                kept.push_back({left, top});
+    const int count = std::max<int>(1, static_cast<int>(kept.size()));
+    const int columns = std::min(count, AssetEntry::kPiecesPerLine);
+    cut.size = {static_cast<unsigned>(columns * kSide), static_cast<unsigned>((count + columns - 1) / columns * kSide)};
+    const size_t line = static_cast<size_t>(cut.size.x) * 4;
+    cut.pixels = std::make_unique<sf::Uint8[]>(line * cut.size.y);  // zeroed: a piece at the edge is part hole
+    cut.quads.setPrimitiveType(sf::Quads);
+    for (size_t i = 0; i < kept.size(); ++i) {
+        const sf::Vector2i from = kept[i];
+        const int width = std::min(kSide, static_cast<int>(whole.size.x) - from.x);
+        const int height = std::min(kSide, static_cast<int>(whole.size.y) - from.y);
+        const sf::Vector2i slot(static_cast<int>(i) % columns * kSide, static_cast<int>(i) / columns * kSide);
+        for (int y = 0; y < height; ++y)
+            std::copy_n(whole.pixels.get() + (static_cast<size_t>(from.y + y) * whole.size.x + from.x) * 4,
+                        static_cast<size_t>(width) * 4, cut.pixels.get() + static_cast<size_t>(slot.y + y) * line + slot.x * 4);
+        AppendPiece(cut.quads, sf::Vector2f(from - sf::Vector2i(repeats ? 0 : visible.left, visible.top)), sf::Vector2f(slot), static_cast<float>(width),
+                    static_cast<float>(height));
+    }
+    return cut;
+}
+
 DecodedPicture DecodePicture(const std::filesystem::path& file, const AssetEntry* entry)
 {
     if (entry && entry->packed && entry->IsSheet())
         return DecodePackedSheet(file, *entry);
+    if (entry && entry->sparse)
+        return CutIntoPieces(DecodeWholePicture(file), entry->tiled);
     return DecodeWholePicture(file);
 }
 
@@ -240,6 +311,8 @@ void RecordAreas(Assets& assets, const std::string& path, const DecodedPicture& 
     }
     assets.visibleAreas[path] = visible;
     assets.fileOffsets[path] = picture.offset;
+    if (picture.sparse)
+        assets.pieces[path] = picture.quads;
 }
 
 bool UploadPicture(Assets& assets, sf::Texture& texture, const std::string& path, const DecodedPicture& picture)
@@ -546,6 +619,13 @@ void ShowVisibleArea(sf::Sprite& sprite, Assets& assets, const std::string& path
     sprite.setTexture(GetTexture(assets, path));
     sprite.setTextureRect(VisibleTextureArea(assets, path));
     sprite.setOrigin(static_cast<float>(-area.left), static_cast<float>(-area.top));
+}
+
+const sf::VertexArray* PicturePieces(Assets& assets, const std::string& path)
+{
+    GetTexture(assets, path);
+    const auto found = assets.pieces.find(path);
+    return found == assets.pieces.end() ? nullptr : &found->second;
 }
 
 const sf::Font& GetFont(Assets& assets, const std::string& path)

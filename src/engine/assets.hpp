@@ -5,6 +5,7 @@
 #include <SFML/Graphics/Font.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
+#include <SFML/Graphics/VertexArray.hpp>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -27,6 +28,7 @@ struct Assets {
     std::unordered_map<std::string, std::unique_ptr<sf::SoundBuffer>> sounds;
     std::unordered_map<std::string, sf::IntRect> visibleAreas;  // per picture, found at load
     std::unordered_map<std::string, sf::Vector2i> fileOffsets;  // where a trimmed file sits in its picture
+    std::unordered_map<std::string, sf::VertexArray> pieces;    // a sparse picture's quads, over its texture
     std::set<std::string> missing;  // each named once on standard error
     int loads = 0;                  // files actually read from disk, in the frame that asked
     int loadsBehind = 0;            // pictures decoded on background threads
@@ -90,6 +92,12 @@ sf::Vector2i ReadPictureOffset(const std::filesystem::path& file);
 // moved so that the sprite's position still names the whole picture's
 // top-left corner (at any scale).
 void ShowVisibleArea(sf::Sprite& sprite, Assets& assets, const std::string& path);
+
+// A sparse picture's pieces (see AssetEntry::sparse): quads over its
+// texture, placed as ShowVisibleArea places a sprite's picture, so a sprite
+// set up by it positions them (DrawPieces). Null for any other picture, and
+// for one that could not be read.
+const sf::VertexArray* PicturePieces(Assets& assets, const std::string& path);
 
 const sf::Font& GetFont(Assets& assets, const std::string& path);
 

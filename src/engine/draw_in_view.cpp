@@ -24,3 +24,30 @@ void DrawInView(sf::RenderTarget& target, const sf::FloatRect& area, const sf::T
     if (Overlaps(area, text.getGlobalBounds()))
         target.draw(text);
 }
+
+void DrawInView(sf::RenderTarget& target, const sf::FloatRect& area, const sf::Sprite& sprite,
+                const sf::VertexArray* pieces)
+{
+    if (!pieces) {
+        DrawInView(target, area, sprite);
+        return;
+    }
+    if (!Overlaps(area, sprite.getGlobalBounds()))
+        return;
+    sf::RenderStates states(sprite.getTransform());
+    states.texture = sprite.getTexture();
+    target.draw(*pieces, states);
+}
+
+void DrawRepeatedPieces(sf::RenderTarget& target, const sf::Sprite& sprite, const sf::VertexArray& pieces,
+                        int period)
+{
+    sf::RenderStates states(sprite.getTransform());
+    states.texture = sprite.getTexture();
+    const int width = sprite.getTextureRect().width;
+    const int copies = period > 0 ? (width + period - 1) / period : 1;
+    for (int copy = 0; copy < copies; ++copy) {
+        target.draw(pieces, states);
+        states.transform.translate(static_cast<float>(period), 0.f);
+    }
+}

@@ -5,6 +5,7 @@
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Text.hpp>
+#include <SFML/Graphics/VertexArray.hpp>
 
 // The world rectangle the target's view shows (its rotation ignored: the
 // game's views never turn).
@@ -13,3 +14,11 @@ sf::FloatRect ViewArea(const sf::RenderTarget& target);
 bool Overlaps(const sf::FloatRect& area, const sf::FloatRect& bounds);
 void DrawInView(sf::RenderTarget& target, const sf::FloatRect& area, const sf::Sprite& sprite);
 void DrawInView(sf::RenderTarget& target, const sf::FloatRect& area, const sf::Text& text);
+// A sprite whose picture is sparse (PicturePieces) is drawn as its pieces,
+// placed by the sprite; with no pieces, as the sprite itself.
+void DrawInView(sf::RenderTarget& target, const sf::FloatRect& area, const sf::Sprite& sprite,
+                const sf::VertexArray* pieces);
+// A sprite of a sparse picture that repeats sideways (a parallax layer): its
+// pieces once for every `period` pixels its texture rectangle spans.
+void DrawRepeatedPieces(sf::RenderTarget& target, const sf::Sprite& sprite, const sf::VertexArray& pieces,
+                        int period);

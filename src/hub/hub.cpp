@@ -8,6 +8,7 @@
 #include "engine/asset_manifest.hpp"
 #include "engine/assets.hpp"
 #include "engine/collision.hpp"
+#include "engine/draw_in_view.hpp"
 #include "engine/input.hpp"
 #include "engine/layout_table.hpp"
 
@@ -271,7 +272,9 @@ void DressHub(Hub& hub, Assets& assets)
     hub.hubMap.setTexture(GetTexture(assets, kHubMapSheet), true);
     hub.hubMap.setPosition(At(kHubMapAt));
     StillPicture(hub.hubDetails, assets, kHubDetailsSheet, kHubDetailsAt);
+    hub.hubDetailsPieces = PicturePieces(assets, kHubDetailsSheet);
     StillPicture(hub.rock, assets, kHubRockSheet, kHubRockAt);
+    hub.rockPieces = PicturePieces(assets, kHubRockSheet);
     StillPicture(hub.dummySwords, assets, kHubSwordsSheet, kHubSwordsAt);
     StillPicture(hub.glowSubstance, assets, kHubGlowSheet, kHubGlowAt);
     hub.scoreboardTexture = &GetTexture(assets, kScoreboardSheet);
@@ -449,12 +452,12 @@ void DrawHubMap(Game& game, sf::RenderTarget& window)
     window.draw(hub.decor[HUB_DECOR_BAR].sprite);
     window.draw(hub.decor[HUB_DECOR_SELLER].sprite);
     window.draw(hub.decor[HUB_DECOR_VAT].sprite);
-    window.draw(hub.hubDetails);
+    DrawInView(window, ViewArea(window), hub.hubDetails, hub.hubDetailsPieces);
 }
 
 void DrawHubForeground(Game& game, sf::RenderTarget& window)
 {
-    window.draw(game.hub.rock);
+    DrawInView(window, ViewArea(window), game.hub.rock, game.hub.rockPieces);
     window.draw(game.hub.glowSubstance);
 }
 

@@ -10,6 +10,7 @@
 #include <SFML/Graphics/RectangleShape.hpp>
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/VertexArray.hpp>
 #include <SFML/Graphics/Text.hpp>
 #include <array>
 #include <string>
@@ -38,6 +39,10 @@ struct Hub {
     sf::Sprite glowSubstance;
     sf::Sprite hubDetails;
     sf::Sprite rock;
+    // Both are mostly holes: drawn as their pieces (the cache's), in the
+    // sprites' places.
+    const sf::VertexArray* hubDetailsPieces = nullptr;
+    const sf::VertexArray* rockPieces = nullptr;
     int inHub = 0;  // 1 in the hub, 0 in a level
     std::vector<sf::RectangleShape> walls;  // never drawn
     int wallCount = 0;

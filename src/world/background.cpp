@@ -1,6 +1,7 @@
 #include "world/background.hpp"
 
 #include "app/game.hpp"
+#include "engine/asset_manifest.hpp"
 #include "engine/assets.hpp"
 #include "engine/collision.hpp"
 #include "engine/draw_in_view.hpp"
@@ -60,33 +61,45 @@ const DecorKindData* FindDecorKind(int kind)
 
 // Only the rows of a layer that hold something are drawn (its sky-high
 // transparent top costs a full fill otherwise); the origin keeps the
-// sprite's position on the whole picture's top-left.
-void SetLayer(sf::Sprite& sprite, Assets& assets, const char* path, bool tiled)
+// sprite's position on the whole picture's top-left. A tiled layer repeats
+// every picture's width.
+LayerPicture SetLayer(sf::Sprite& sprite, Assets& assets, const char* path, bool tiled)
 {
     ShowVisibleArea(sprite, assets, path);
+    LayerPicture picture{PicturePieces(assets, path), 0};
     if (tiled) {
+        const AssetEntry* entry = FindAsset(path);
+        picture.period = entry ? entry->width : static_cast<int>(sprite.getTexture()->getSize().x);
         assets.textures.at(path)->setRepeated(true);
         const sf::IntRect rows = VisibleTextureArea(assets, path);
-        sprite.setTextureRect({0, rows.top, static_cast<int>(sprite.getTexture()->getSize().x), rows.height});
+        sprite.setTextureRect({0, rows.top, picture.period, rows.height});
         sprite.setOrigin(0.f, static_cast<float>(-VisibleArea(assets, path).top));
     }
     sprite.setPosition(0.f, static_cast<float>(kLayerTop));
+    return picture;
 }
 
 // Layers tile sideways: the sprite is widened to whatever the lag uncovers.
-void PlaceLayer(sf::Sprite& sprite, float d, float factor, int length, bool tiled)
+void PlaceLayer(sf::Sprite& sprite, const LayerPicture& picture, float d, float factor, int length)
 {
     const float x = length == 0 ? d / factor
                                 : ((d * 100.f / static_cast<float>(length)) / factor) * static_cast<float>(length)
                                       / 100.f;
     sprite.setPosition(x, static_cast<float>(kLayerTop));
-    const sf::Texture* texture = sprite.getTexture();
-    if (!tiled || !texture)
+    if (picture.period <= 0)
         return;
     sf::IntRect rows = sprite.getTextureRect();
-    rows.width = std::max(static_cast<int>(texture->getSize().x),
-                          static_cast<int>(std::ceil(d - x)) + 2 * static_cast<int>(kViewHalfWidth));
+    rows.width = std::max(picture.period, static_cast<int>(std::ceil(d - x)) + 2 * static_cast<int>(kViewHalfWidth));
     sprite.setTextureRect(rows);
+}
+
+void DrawLayer(sf::RenderTarget& window, const sf::Sprite& sprite, const LayerPicture& picture,
+               const sf::RenderStates& blend = sf::RenderStates::Default)
+{
+    if (picture.pieces)
+        DrawRepeatedPieces(window, sprite, *picture.pieces, picture.period);
+    else
+        window.draw(sprite, blend);
 }
 
 void StepDecorAnimation(DecorAnimation& decor, float dt, Player& player)
@@ -145,13 +158,13 @@ void Pray(Game& game, DecorAnimation& statue, const sf::FloatRect& body)
 
 void InitBackground(Background& background, Assets& assets)
 {
-    SetLayer(background.layer1, assets, kLayerPictures[0], true);
-    SetLayer(background.layer2, assets, kLayerPictures[1], true);
-    SetLayer(background.layer3, assets, kLayerPictures[2], true);
-    SetLayer(background.layer4, assets, kLayerPictures[3], true);
-    SetLayer(background.layer5, assets, kLayerPictures[4], true);
-    SetLayer(background.sky, assets, kSkyPicture, true);
-    SetLayer(background.sun, assets, kSunPicture, false);
+    background.layer1Picture = SetLayer(background.layer1, assets, kLayerPictures[0], true);
+    background.layer2Picture = SetLayer(background.layer2, assets, kLayerPictures[1], true);
+    background.layer3Picture = SetLayer(background.layer3, assets, kLayerPictures[2], true);
+    background.layer4Picture = SetLayer(background.layer4, assets, kLayerPictures[3], true);
+    background.layer5Picture = SetLayer(background.layer5, assets, kLayerPictures[4], true);
+    background.skyPicture = SetLayer(background.sky, assets, kSkyPicture, true);
+    background.sunPicture = SetLayer(background.sun, assets, kSunPicture, false);
     ClearDecorAnimations(background);
     AddDecorAnimation(background, assets, {3840.f, 0.f}, DECOR_BOAT);
     AddDecorAnimation(background, assets, {3840.f, 200.f}, DECOR_PARROT);
@@ -192,13 +205,13 @@ void ClearDecorAnimations(Background& background)
 void UpdateParallax(Background& background, sf::Vector2f viewCentre, int levelLength)
 {
     const float d = viewCentre.x - kViewHalfWidth;  // the view's left edge
-    PlaceLayer(background.sky, d, 1.005f, levelLength, true);
-    PlaceLayer(background.sun, d, 1.005f, levelLength, false);
-    PlaceLayer(background.layer5, d, 1.005f, levelLength, true);
-    PlaceLayer(background.layer4, d, 1.05f, levelLength, true);
-    PlaceLayer(background.layer3, d, 1.1f, levelLength, true);
-    PlaceLayer(background.layer2, d, 1.15f, levelLength, true);
-    PlaceLayer(background.layer1, d, 1.2f, levelLength, true);
+    PlaceLayer(background.sky, background.skyPicture, d, 1.005f, levelLength);
+    PlaceLayer(background.sun, background.sunPicture, d, 1.005f, levelLength);
+    PlaceLayer(background.layer5, background.layer5Picture, d, 1.005f, levelLength);
+    PlaceLayer(background.layer4, background.layer4Picture, d, 1.05f, levelLength);
+    PlaceLayer(background.layer3, background.layer3Picture, d, 1.1f, levelLength);
+    PlaceLayer(background.layer2, background.layer2Picture, d, 1.15f, levelLength);
+    PlaceLayer(background.layer1, background.layer1Picture, d, 1.2f, levelLength);
 }
 
 void UpdateBackground(Game& game, float dt)
@@ -218,10 +231,14 @@ void DrawBackground(Game& game, sf::RenderTarget& window)
 {
     Background& background = game.background;
     window.clear(kClearColour);
-    window.draw(background.sky, sf::BlendNone);  // wholly opaque: nothing under it to blend with
-    for (const sf::Sprite* layer : {&background.sun, &background.layer5, &background.layer4, &background.layer3,
-                                    &background.layer2, &background.layer1})
-        window.draw(*layer);
+    // The sky is wholly opaque: nothing under it to blend with.
+    DrawLayer(window, background.sky, background.skyPicture, sf::BlendNone);
+    DrawLayer(window, background.sun, background.sunPicture);
+    DrawLayer(window, background.layer5, background.layer5Picture);
+    DrawLayer(window, background.layer4, background.layer4Picture);
+    DrawLayer(window, background.layer3, background.layer3Picture);
+    DrawLayer(window, background.layer2, background.layer2Picture);
+    DrawLayer(window, background.layer1, background.layer1Picture);
     const sf::FloatRect area = ViewArea(window);
     for (const DecorAnimation& decor : background.decorAnimations)
         if (decor.plane != PLANE_FRONT)

@@ -3,6 +3,7 @@
 // rates, and the decor that lives in front of them.
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/VertexArray.hpp>
 #include <vector>
 
 struct Game;
@@ -28,8 +29,16 @@ struct DecorAnimation {
     int plane = 0;        // 0 with the background, 1 moving, 2 in front of the level
 };
 
+// How a layer's picture is laid: repeated sideways every `period` pixels
+// (0: once), and drawn as its pieces (the cache's) where it is sparse.
+struct LayerPicture {
+    const sf::VertexArray* pieces = nullptr;
+    int period = 0;
+};
+
 struct Background {
     sf::Sprite layer1, layer2, layer3, layer4, sky, sun, layer5;
+    LayerPicture layer1Picture, layer2Picture, layer3Picture, layer4Picture, skyPicture, sunPicture, layer5Picture;
     std::vector<DecorAnimation> decorAnimations;
     int decorCount = 0;
 };

@@ -95,12 +95,14 @@ void InitObstacle(int type, int index, Level& level, Game& game)
     Obstacle& element = level.obstacles[static_cast<std::size_t>(index)];
     const ObstacleKind* kind = FindObstacleKind(type);
     element.type = type;
+    element.pieces = element.frontPieces = nullptr;
     if (!kind)
         return;
     element.tallBackground = kind->hangY == 947 ? 1 : 0;
     element.hasFront = kind->front ? 1 : 0;
     if (kind->front) {
         ShowVisibleArea(element.frontSprite, *game.assets, kind->front);
+        element.frontPieces = PicturePieces(*game.assets, kind->front);
         element.frontSprite.setPosition(element.position);
     }
     if (type == OBS_DOOR)
@@ -114,8 +116,10 @@ void InitObstacle(int type, int index, Level& level, Game& game)
     // their visible part; sheets keep their whole frames.
     if (kind->fps > 0)
         element.sprite.setTexture(Texture(game, picture), true);
-    else
+    else {
         ShowVisibleArea(element.sprite, *game.assets, picture);
+        element.pieces = PicturePieces(*game.assets, picture);
+    }
     element.sprite.setRotation(0.f);
     element.sprite.setPosition(PicturePosition(element, *kind));
     element.hasSprite = true;
@@ -441,13 +445,13 @@ void DrawLevel(Level& level, sf::RenderTarget& window)
     for (Obstacle& element : level.obstacles) {
         const int type = element.type;
         if (element.hasSprite && type != OBS_PROPELLER)
-            DrawInView(window, area, element.sprite);
+            DrawInView(window, area, element.sprite, element.pieces);
         // A taken chest has no picture of its own but keeps playing its opening.
         const bool animated = type == OBS_PROPELLER || IsDoor(type) || type == OBS_REWARD || type == OBS_FLYING_CRATE;
         if (animated && element.animation.frameCount > 0)
             DrawInView(window, area, element.sprite);
         else if (element.hasFront == 1)
-            DrawInView(window, area, element.frontSprite);
+            DrawInView(window, area, element.frontSprite, element.frontPieces);
         else if (type == OBS_FOUNTAIN)
             DrawInView(window, area, element.sprite);
         if (element.hasItem && element.itemAlpha > 20.f)
@@ -460,5 +464,5 @@ void DrawLevelFront(Level& level, sf::RenderTarget& window)
     const sf::FloatRect area = ViewArea(window);
     for (Obstacle& element : level.obstacles)
         if (element.hasFront == 1)
-            DrawInView(window, area, element.frontSprite);
+            DrawInView(window, area, element.frontSprite, element.frontPieces);
 }

@@ -6,6 +6,7 @@
 
 #include <SFML/Graphics/RenderTarget.hpp>
 #include <SFML/Graphics/Sprite.hpp>
+#include <SFML/Graphics/VertexArray.hpp>
 
 struct Game;
 struct Level;
@@ -14,6 +15,10 @@ struct Obstacle {
     sf::Sprite sprite;       // main picture, and the animation's sprite
     bool hasSprite = false;  // false once a reward chest is taken
     sf::Sprite frontSprite;
+    // The pieces of a sparse main or front picture (the cache's), drawn in
+    // its sprite's place; null when the picture is drawn whole.
+    const sf::VertexArray* pieces = nullptr;
+    const sf::VertexArray* frontPieces = nullptr;
     sf::Sprite itemSprite;   // the reward above a chest
     bool hasItem = false;
     sf::Vector2f position{};

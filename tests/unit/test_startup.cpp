@@ -1,9 +1,11 @@
 #include "app/main_data.hpp"
 #include "engine/animation.hpp"
 #include "engine/asset_manifest.hpp"
+#include "engine/draw_in_view.hpp"
 #include "ui/menu_element.hpp"
 
 #include <SFML/Graphics/Image.hpp>
+#include <SFML/Graphics/RenderTexture.hpp>
 #include <algorithm>
 #include <filesystem>
 #include <unistd.h>
@@ -318,6 +320,88 @@ TEST(PictureLoading, ThePlayersAnimationsWalkTheirPackedRowsAcrossLineEnds)
                     && std::equal(skin.framesPerRow.begin(), skin.framesPerRow.end(), sheet.framesPerRow.begin(),
                                   sheet.framesPerRow.end()))
             << skin.path << " is cut as the others";
+    }
+}
+
+// A picture that is mostly holes keeps only its pieces that show anything,
+// yet draws exactly as the whole file would: in its middle, at its edges
+// (where pieces are cut short), and repeated sideways as a parallax layer.
+// (Seen from whole pixels: at a half pixel, rounding may pick a texel's
+// neighbour along a piece's edge, as it may along a sprite's.)
+class SparsePicture : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(FindAssetRoot(assets, ""));
+        ASSERT_TRUE(target.create(960, 540));
+    }
+    template <typename Paint>
+    sf::Image Drawn(sf::Vector2f corner, Paint paint)
+    {
+        target.setView(sf::View(sf::FloatRect(corner, {960.f, 540.f})));
+        target.clear(sf::Color(1, 2, 3));
+        paint();
+        target.display();
+        return target.getTexture().copyToImage();
+    }
+    static bool Same(const sf::Image& a, const sf::Image& b)
+    {
+        const size_t bytes = size_t{a.getSize().x} * a.getSize().y * 4;
+        return a.getSize() == b.getSize() && std::equal(a.getPixelsPtr(), a.getPixelsPtr() + bytes, b.getPixelsPtr());
+    }
+    Assets assets;
+    sf::RenderTexture target;
+};
+
+TEST_F(SparsePicture, KeepsFewerPixelsAndDrawsAsTheWholeFile)
+{
+    for (const std::string path : {"Assets/Sprites/Maps/Hub/Rocher.png", "Assets/Sprites/BackGround/Patern3 1.png"}) {
+        const AssetEntry& entry = *FindAsset(path);
+        ASSERT_TRUE(entry.sparse) << path;
+        const sf::VertexArray* pieces = PicturePieces(assets, path);
+        ASSERT_NE(pieces, nullptr) << path;
+        const sf::Vector2u kept = GetTexture(assets, path).getSize();
+        EXPECT_LT(double(kept.x) * kept.y, 0.7 * entry.width * entry.height) << path << ": its holes are not kept";
+        sf::Texture whole;
+        ASSERT_TRUE(whole.loadFromFile(AssetPath(assets, path).string()));
+        sf::Sprite placed;
+        ShowVisibleArea(placed, assets, path);
+        sf::Sprite reference(whole, VisibleTextureArea(assets, path));
+        reference.setOrigin(placed.getOrigin());
+        for (const sf::Vector2f corner : {sf::Vector2f(static_cast<float>(entry.width) - 700.f, static_cast<float>(entry.height) - 400.f),
+                                          sf::Vector2f(static_cast<float>(entry.width / 2), static_cast<float>(entry.height / 2))}) {
+            const sf::Image expected = Drawn(corner, [&] { target.draw(reference); });
+            const sf::Image shown = Drawn(corner, [&] { DrawInView(target, ViewArea(target), placed, pieces); });
+            EXPECT_TRUE(Same(shown, expected)) << path << " seen from " << corner.x << ", " << corner.y;
+        }
+    }
+    EXPECT_EQ(PicturePieces(assets, "Assets/Sprites/Menu/Wallpaper.png"), nullptr) << "a picture drawn whole";
+}
+
+TEST_F(SparsePicture, ALayersPiecesRepeatAsItsPictureDoes)
+{
+    const std::string path = "Assets/Sprites/Maps/Layer2.png";
+    const AssetEntry& entry = *FindAsset(path);
+    ASSERT_TRUE(entry.sparse && entry.tiled);
+    const sf::VertexArray* pieces = PicturePieces(assets, path);
+    ASSERT_NE(pieces, nullptr);
+    sf::Texture whole;
+    ASSERT_TRUE(whole.loadFromFile(AssetPath(assets, path).string()));
+    whole.setRepeated(true);
+    const sf::IntRect rows = VisibleTextureArea(assets, path);
+    sf::Sprite reference(whole, {0, rows.top, 3 * entry.width, rows.height});
+    sf::Sprite placed;
+    ShowVisibleArea(placed, assets, path);
+    placed.setTextureRect({0, 0, 3 * entry.width, rows.height});
+    for (sf::Sprite* sprite : {&reference, &placed}) {
+        sprite->setOrigin(0.f, static_cast<float>(-VisibleArea(assets, path).top));
+        sprite->setPosition(-37.f, 0.f);
+    }
+    const float middle = static_cast<float>(VisibleArea(assets, path).top + rows.height / 2 - 270);
+    for (const float x : {0.f, static_cast<float>(entry.width) - 480.f, 2.f * static_cast<float>(entry.width) + 100.f}) {
+        const sf::Image expected = Drawn({x, middle}, [&] { target.draw(reference); });
+        const sf::Image shown = Drawn({x, middle}, [&] { DrawRepeatedPieces(target, placed, *pieces, entry.width); });
+        EXPECT_TRUE(Same(shown, expected)) << "seen from x " << x;
     }
 }
 
