@@ -4,6 +4,8 @@
 #include "engine/asset_manifest.hpp"
 #include "engine/assets.hpp"
 
+#include <algorithm>
+#include <span>
 #include <string_view>
 
 namespace {
@@ -21,6 +23,9 @@ constexpr std::string_view kRunFolders[] = {
 // The arena: the boss, its attacks and its food, and the win screen.
 constexpr std::string_view kArenaFolders[] = {"Assets/Sprites/Boss/", "Assets/Sprites/BackGround/PaternBoss.png",
                                               "Assets/Sprites/WinScreen.png"};
+
+// A run's scenery: the patterns' big backdrops.
+constexpr std::string_view kSceneryFolders[] = {"Assets/Sprites/BackGround/"};
 
 template <std::size_t N>
 std::vector<std::string> PicturesUnder(const std::string_view (&folders)[N])
@@ -49,7 +54,34 @@ void BuildNext(Game& game, int next)
     }
 }
 
+bool Lists(const std::vector<std::string>& paths, std::string_view path)
+{
+    return std::find(paths.begin(), paths.end(), path) != paths.end();
+}
+
+bool ReadAtStartup(std::string_view path)
+{
+    const std::span<const char* const> startup = StartupPictures();
+    return std::find(startup.begin(), startup.end(), path) != startup.end();
+}
+
 }  // namespace
+
+std::vector<std::string> PicturesLeftBehind(int next)
+{
+    std::vector<std::string> paths;
+    const std::vector<std::string> wanted = LoadingPictures(next);
+    if (next == LOADING_RUN) {
+        for (std::string& path : LoadingPictures(LOADING_ARENA))
+            if (!Lists(wanted, path))
+                paths.push_back(std::move(path));
+    } else if (next == LOADING_ARENA) {
+        for (std::string& path : PicturesUnder(kSceneryFolders))
+            if (!Lists(wanted, path) && !ReadAtStartup(path))
+                paths.push_back(std::move(path));
+    }
+    return paths;
+}
 
 std::vector<std::string> LoadingPictures(int next)
 {
@@ -66,8 +98,10 @@ void StartLoading(Game& game, int next)
     LoadingScreen& screen = game.loadingScreen;
     InitLoadingScreen(screen);
     screen.next = next;
-    if (game.assets)
+    if (game.assets) {
+        ReleasePictures(*game.assets, PicturesLeftBehind(next));
         StartDecoding(*game.assets, LoadingPictures(next));
+    }
 }
 
 void UpdateLoading(Game& game, float dt)

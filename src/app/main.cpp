@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <iostream>
+#include <malloc.h>
 
 namespace {
 
@@ -18,8 +19,15 @@ std::filesystem::path ProgramFile(int argc, char** argv)
 
 }  // namespace
 
+// Pictures' pixels (decoded, or on the software renderer's textures) are
+// buffers of megabytes. Each gets its own mapping, so a place's pictures
+// let go of go back to the system at once: left to itself the allocator
+// keeps freed ones for smaller requests, and resident memory only grows.
+constexpr int kOwnMappingBytes = 1 << 20;
+
 int main(int argc, char** argv)
 {
+    mallopt(M_MMAP_THRESHOLD, kOwnMappingBytes);
     RunOptions options;
     std::string error;
     if (!ParseRunOptions(argc, argv, options, error)) {

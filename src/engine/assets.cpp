@@ -5,12 +5,17 @@
 #include <SFML/System/Err.hpp>
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
 #include <cstdio>
 #include <cstring>
 #include <cstdint>
 #include <fstream>
 #include <iostream>
 #include <png.h>
+#include <sys/mman.h>
+#include <unistd.h>
 #include <sstream>
 #include <stdexcept>
 #include <thread>
@@ -39,6 +44,24 @@ const AssetEntry* ManifestEntry(Assets& assets, const std::string& path)
     return nullptr;
 }
 
+// In the cache with its pixels: neither never read nor released since.
+bool Holds(const Assets& assets, const std::string& path)
+{
+    return assets.textures.count(path) && !assets.released.count(path);
+}
+
+// A picture read again after its release goes into the texture it had, so
+// every sprite that pointed to it shows it again.
+void Store(Assets& assets, const std::string& path, std::unique_ptr<sf::Texture> texture)
+{
+    std::unique_ptr<sf::Texture>& slot = assets.textures[path];
+    if (slot)
+        slot->swap(*texture);
+    else
+        slot = std::move(texture);
+    assets.released.erase(path);
+}
+
 // A picture decoded from its file: RGBA pixels, row after row, and the
 // rectangle of its visible pixels.
 struct DecodedPicture {
@@ -52,6 +75,11 @@ struct DecodedPicture {
     bool sparse = false;
     sf::VertexArray quads;
 };
+
+std::size_t PixelBytes(const DecodedPicture& picture)
+{
+    return picture.pixels ? std::size_t{picture.size.x} * picture.size.y * 4 : 0;
+}
 
 sf::IntRect FindVisibleArea(const DecodedPicture& picture)
 {
@@ -339,7 +367,7 @@ const Resource& Load(Assets& assets,
                      const std::string& path)
 {
     auto found = cache.find(path);
-    if (found != cache.end())
+    if (found != cache.end() && !assets.released.count(path))
         return *found->second;
     ManifestEntry(assets, path);
     auto resource = std::make_unique<Resource>();
@@ -356,12 +384,22 @@ const Resource& Load(Assets& assets,
         resource = std::make_unique<Resource>();
         ReportMissing(assets, path);
     }
-    return *cache.emplace(path, std::move(resource)).first->second;
+    if constexpr (std::is_same_v<Resource, sf::Texture>) {
+        Store(assets, path, std::move(resource));
+        return *assets.textures[path];
+    } else {
+        return *cache.emplace(path, std::move(resource)).first->second;
+    }
 }
 
 }  // namespace
 
 // ---- Decoding behind the game -----------------------------------------------
+
+namespace {
+// Decoded pixels waiting for their upload, at most: a few frames of uploads.
+constexpr std::size_t kDecodedAheadBytes = 64u << 20;
+}  // namespace
 
 struct BackgroundDecoding {
     std::vector<std::string> paths;
@@ -371,12 +409,51 @@ struct BackgroundDecoding {
     std::atomic<std::size_t> next{0};               // the next picture a thread takes
     std::atomic<bool> stop{false};                  // the cache is going: take no more
     std::vector<std::thread> workers;
-    std::size_t uploaded = 0;                       // pictures handed to the cache, in order
     std::unique_ptr<sf::Texture> partial;           // the picture going up in bands
     unsigned rowsUp = 0;                            // its rows already uploaded
+    // The threads decode ahead of the uploads by at most kDecodedAheadBytes
+    // of pixels, so a long list is never held twice over, decoded and
+    // uploaded. The picture the uploads wait for is always decoded.
+    std::mutex room;
+    std::condition_variable handedOver;
+    std::size_t uploaded = 0;                       // pictures handed to the cache, in order (under `room`)
+    std::size_t bytesAhead = 0;                     // decoded pixels not handed over yet (under `room`)
+
+    void WaitForRoom(std::size_t i)
+    {
+        std::unique_lock<std::mutex> lock(room);
+        handedOver.wait(lock, [&] { return stop.load() || i == uploaded || bytesAhead < kDecodedAheadBytes; });
+    }
+    void Decoded(std::size_t i, std::size_t bytes)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(room);
+            bytesAhead += bytes;
+        }
+        decoded[i].store(true);
+    }
+    void HandedOver(std::size_t bytes)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(room);
+            uploaded++;
+            bytesAhead -= std::min(bytesAhead, bytes);
+        }
+        handedOver.notify_all();
+    }
+    std::size_t Uploaded()
+    {
+        const std::lock_guard<std::mutex> lock(room);
+        return uploaded;
+    }
 
     ~BackgroundDecoding()
     {
+        {
+            const std::lock_guard<std::mutex> lock(room);
+            stop.store(true);
+        }
+        handedOver.notify_all();
         for (std::thread& worker : workers)
             if (worker.joinable())
                 worker.join();
@@ -388,15 +465,14 @@ struct BackgroundDecoding {
 // hand, not the whole list.
 void BackgroundDecodingEnd::operator()(BackgroundDecoding* decoding) const
 {
-    decoding->stop.store(true);
     delete decoding;
 }
 
 namespace {
 
-bool DecodingWants(const BackgroundDecoding& decoding, const std::string& path)
+bool DecodingWants(BackgroundDecoding& decoding, const std::string& path)
 {
-    return std::find(decoding.paths.begin() + static_cast<std::ptrdiff_t>(decoding.uploaded), decoding.paths.end(),
+    return std::find(decoding.paths.begin() + static_cast<std::ptrdiff_t>(decoding.Uploaded()), decoding.paths.end(),
                      path) != decoding.paths.end();
 }
 
@@ -404,27 +480,42 @@ bool DecodingWants(const BackgroundDecoding& decoding, const std::string& path)
 // empty texture and its name on standard error.
 void HandOver(Assets& assets, BackgroundDecoding& decoding, std::unique_ptr<sf::Texture> texture, bool ok)
 {
-    const std::string& path = decoding.paths[decoding.uploaded];
-    const DecodedPicture& picture = decoding.pictures[decoding.uploaded];
+    const std::size_t i = decoding.Uploaded();
+    const std::string& path = decoding.paths[i];
+    DecodedPicture& picture = decoding.pictures[i];
     if (ok) {
         RecordAreas(assets, path, picture);
     } else {
         texture = std::make_unique<sf::Texture>();
         ReportMissing(assets, path);
     }
-    assets.textures.emplace(path, std::move(texture));
+    Store(assets, path, std::move(texture));
     assets.loadsBehind++;
-    decoding.pictures[decoding.uploaded] = DecodedPicture{};  // its pixels are on the texture now
+    const std::size_t bytes = PixelBytes(picture);
+    picture = DecodedPicture{};  // its pixels are on the texture now
     decoding.partial.reset();
     decoding.rowsUp = 0;
-    decoding.uploaded++;
+    decoding.HandedOver(bytes);
+}
+
+// Rows on their texture are not read again: the whole memory pages among
+// them go back to the system now, so a big picture is not held twice over
+// (decoded and uploaded) while it goes up in bands. The pages read as zeros
+// if touched again; the buffer is freed as usual.
+void GiveBackPages(sf::Uint8* from, std::size_t bytes)
+{
+    const auto page = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const std::uintptr_t start = (reinterpret_cast<std::uintptr_t>(from) + page - 1) / page * page;
+    const std::uintptr_t end = (reinterpret_cast<std::uintptr_t>(from) + bytes) / page * page;
+    if (end > start)
+        madvise(reinterpret_cast<void*>(start), end - start, MADV_DONTNEED);
 }
 
 // Uploads rows of the next picture in order until the budget is spent;
 // false when that picture is not decoded yet.
 bool UploadSome(Assets& assets, BackgroundDecoding& decoding, std::size_t& budget)
 {
-    const std::size_t i = decoding.uploaded;
+    const std::size_t i = decoding.Uploaded();
     if (!decoding.decoded[i].load())
         return false;
     const DecodedPicture& picture = decoding.pictures[i];
@@ -440,6 +531,7 @@ bool UploadSome(Assets& assets, BackgroundDecoding& decoding, std::size_t& budge
         std::clamp<std::size_t>(budget / rowBytes, 1, picture.size.y - decoding.rowsUp));
     decoding.partial->update(picture.pixels.get() + rowBytes * decoding.rowsUp, picture.size.x, rows, 0,
                              decoding.rowsUp);
+    GiveBackPages(picture.pixels.get() + rowBytes * decoding.rowsUp, rowBytes * rows);
     decoding.rowsUp += rows;
     budget -= std::min(budget, rowBytes * rows);
     if (decoding.rowsUp >= picture.size.y)
@@ -454,7 +546,7 @@ void StartDecoding(Assets& assets, const std::vector<std::string>& paths)
     FinishDecoding(assets);  // one decoding at a time
     auto decoding = std::unique_ptr<BackgroundDecoding, BackgroundDecodingEnd>(new BackgroundDecoding);
     for (const std::string& path : paths)
-        if (!assets.textures.count(path) && !DecodingWants(*decoding, path)) {
+        if (!Holds(assets, path) && !DecodingWants(*decoding, path)) {
             decoding->entries.push_back(ManifestEntry(assets, path));
             decoding->paths.push_back(path);
         }
@@ -467,9 +559,12 @@ void StartDecoding(Assets& assets, const std::vector<std::string>& paths)
     const std::filesystem::path root = assets.root;
     const auto worker = [shared, root] {
         for (std::size_t i = shared->next++; i < shared->paths.size() && !shared->stop.load(); i = shared->next++) {
+            shared->WaitForRoom(i);
+            if (shared->stop.load())
+                break;
             shared->pictures[i] = DecodePicture(root.empty() ? std::filesystem::path(shared->paths[i]) : root / shared->paths[i],
                                                 shared->entries[i]);
-            shared->decoded[i].store(true);
+            shared->Decoded(i, PixelBytes(shared->pictures[i]));
         }
     };
     decoding->workers.resize(std::max(1u, std::thread::hardware_concurrency()));
@@ -483,10 +578,10 @@ bool UploadDecodedPictures(Assets& assets, std::size_t byteBudget)
     BackgroundDecoding* decoding = assets.decoding.get();
     if (!decoding)
         return true;
-    while (decoding->uploaded < decoding->paths.size() && byteBudget > 0)
+    while (decoding->Uploaded() < decoding->paths.size() && byteBudget > 0)
         if (!UploadSome(assets, *decoding, byteBudget))
             break;
-    if (decoding->uploaded < decoding->paths.size())
+    if (decoding->Uploaded() < decoding->paths.size())
         return false;
     assets.decoding.reset();  // joins the threads, all done
     return true;
@@ -494,11 +589,28 @@ bool UploadDecodedPictures(Assets& assets, std::size_t byteBudget)
 
 void FinishDecoding(Assets& assets)
 {
-    if (!assets.decoding)
-        return;
-    for (std::thread& worker : assets.decoding->workers)
-        worker.join();
-    UploadDecodedPictures(assets, static_cast<std::size_t>(-1));
+    // The threads wait for room the uploads make: upload while they decode,
+    // in bands, each giving its pages back before the next is copied.
+    constexpr std::size_t kBandBytes = 8u << 20;
+    while (assets.decoding) {
+        const std::size_t before = assets.decoding->Uploaded();
+        const unsigned rowsBefore = assets.decoding->rowsUp;
+        if (UploadDecodedPictures(assets, kBandBytes))
+            break;
+        if (assets.decoding->Uploaded() == before && assets.decoding->rowsUp == rowsBefore)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));  // the next one is still being decoded
+    }
+}
+
+void ReleasePictures(Assets& assets, const std::vector<std::string>& paths)
+{
+    FinishDecoding(assets);  // none of them half uploaded
+    for (const std::string& path : paths) {
+        const auto found = assets.textures.find(path);
+        if (found == assets.textures.end() || !assets.released.insert(path).second)
+            continue;
+        *found->second = sf::Texture();
+    }
 }
 
 bool DecodingPending(const Assets& assets)
@@ -530,7 +642,7 @@ std::filesystem::path AssetPath(const Assets& assets, const std::string& path)
 
 const sf::Texture& GetTexture(Assets& assets, const std::string& path)
 {
-    if (assets.decoding && !assets.textures.count(path) && DecodingWants(*assets.decoding, path))
+    if (assets.decoding && !Holds(assets, path) && DecodingWants(*assets.decoding, path))
         FinishDecoding(assets);  // asked for before its turn: wait rather than read it twice
     return Load(assets, assets.textures, path);
 }
@@ -540,7 +652,7 @@ void PreloadPictures(Assets& assets, std::span<const char* const> paths)
     std::vector<std::string> wanted;
     std::vector<const AssetEntry*> entries;
     for (const char* path : paths)
-        if (!assets.textures.count(path)) {
+        if (!Holds(assets, path)) {
             entries.push_back(ManifestEntry(assets, path));
             wanted.emplace_back(path);
         }
@@ -566,7 +678,7 @@ void PreloadPictures(Assets& assets, std::span<const char* const> paths)
             ReportMissing(assets, wanted[i]);
         }
         decoded[i].pixels.reset();  // the texture has them now
-        assets.textures.emplace(wanted[i], std::move(texture));
+        Store(assets, wanted[i], std::move(texture));
     }
 }
 

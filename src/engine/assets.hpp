@@ -30,6 +30,7 @@ struct Assets {
     std::unordered_map<std::string, sf::Vector2i> fileOffsets;  // where a trimmed file sits in its picture
     std::unordered_map<std::string, sf::VertexArray> pieces;    // a sparse picture's quads, over its texture
     std::set<std::string> missing;  // each named once on standard error
+    std::set<std::string> released;  // pictures whose pixels were let go (ReleasePictures)
     int loads = 0;                  // files actually read from disk, in the frame that asked
     int loadsBehind = 0;            // pictures decoded on background threads
     std::unique_ptr<BackgroundDecoding, BackgroundDecodingEnd> decoding;  // null when none runs
@@ -69,6 +70,12 @@ bool UploadDecodedPictures(Assets& assets, std::size_t byteBudget);
 // Waits for the decoding and uploads whatever is left.
 void FinishDecoding(Assets& assets);
 bool DecodingPending(const Assets& assets);
+
+// Lets go of pictures' pixels while a place that shows them is far off:
+// each texture stays where it is, empty, until it is decoded again
+// (StartDecoding) or asked for (GetTexture), so the sprites that point to
+// it show it again then. Nothing may draw them meanwhile.
+void ReleasePictures(Assets& assets, const std::vector<std::string>& paths);
 
 // Names a file that could not be read, once.
 void ReportMissing(Assets& assets, const std::string& path);

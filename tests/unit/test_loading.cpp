@@ -112,6 +112,67 @@ TEST_F(LoadingTest, PicturesDecodedBehindTheGameMatchPicturesReadAtOnce)
     EXPECT_EQ(early.loads + early.loadsBehind, 3);
 }
 
+// A picture let go of keeps its texture, empty, so the sprites that show it
+// keep pointing at it; read again (behind a loading screen, or at once when
+// asked for) it fills that same texture with the same pixels, and a sparse
+// one keeps its pieces where they were.
+TEST_F(LoadingTest, APictureLetGoOfComesBackIntoTheSameTexture)
+{
+    Assets cache;
+    ASSERT_TRUE(FindAssetRoot(cache, ""));
+    const std::string sheet = "Assets/Sprites/Boss/SpriteSheetLave.png";
+    const std::string scenery = "Assets/Sprites/BackGround/Patern2 1.png";
+    const sf::Texture* sheetTexture = &GetTexture(cache, sheet);
+    const sf::Image before = sheetTexture->copyToImage();
+    const sf::VertexArray* pieces = PicturePieces(cache, scenery);
+    ASSERT_NE(pieces, nullptr);
+    const std::size_t pieceVertices = pieces->getVertexCount();
+    const sf::Vector2u scenerySize = GetTexture(cache, scenery).getSize();
+
+    ReleasePictures(cache, {sheet, scenery, "Assets/Sprites/Menu/Pannel.png"});  // the last was never read
+    EXPECT_EQ(sheetTexture->getSize(), sf::Vector2u());
+    EXPECT_FALSE(cache.textures.count("Assets/Sprites/Menu/Pannel.png"));
+    EXPECT_EQ(cache.loads, 2);
+
+    StartDecoding(cache, {scenery});
+    FinishDecoding(cache);
+    EXPECT_EQ(&GetTexture(cache, scenery), cache.textures.at(scenery).get());
+    EXPECT_EQ(GetTexture(cache, scenery).getSize(), scenerySize);
+    EXPECT_EQ(PicturePieces(cache, scenery), pieces);
+    EXPECT_EQ(pieces->getVertexCount(), pieceVertices);
+    EXPECT_EQ(cache.loads, 2) << "decoded behind, not read in a frame";
+
+    EXPECT_EQ(&GetTexture(cache, sheet), sheetTexture) << "asked for, it is read again at once";
+    EXPECT_EQ(cache.loads, 3);
+    const sf::Image after = sheetTexture->copyToImage();
+    ASSERT_EQ(after.getSize(), before.getSize());
+    EXPECT_TRUE(std::equal(after.getPixelsPtr(), after.getPixelsPtr() + std::size_t{after.getSize().x} * after.getSize().y * 4,
+                           before.getPixelsPtr()));
+}
+
+// A run lets the arena's pictures go, the arena the run's scenery; neither
+// lets go of anything the place it leads to shows, nor of what start-up read
+// (the tutorial's scenery, the menus).
+TEST(PictureReading, APlaceLetsGoOnlyOfWhatItDoesNotShow)
+{
+    const std::span<const char* const> startup = StartupPictures();
+    for (int next : {LOADING_RUN, LOADING_ARENA, LOADING_HUB}) {
+        const std::vector<std::string> shown = LoadingPictures(next);
+        for (const std::string& path : PicturesLeftBehind(next)) {
+            EXPECT_EQ(std::count(shown.begin(), shown.end(), path), 0) << path << " is shown where it leads";
+            if (next == LOADING_ARENA) {
+                EXPECT_EQ(std::count(startup.begin(), startup.end(), path), 0) << path << " was read at start-up";
+            }
+        }
+    }
+    const std::vector<std::string> byRun = PicturesLeftBehind(LOADING_RUN), byArena = PicturesLeftBehind(LOADING_ARENA);
+    EXPECT_EQ(std::count(byRun.begin(), byRun.end(), "Assets/Sprites/Boss/SpriteSheetBoss.png"), 1);
+    EXPECT_EQ(std::count(byArena.begin(), byArena.end(), "Assets/Sprites/BackGround/Patern3 1.png"), 1);
+    EXPECT_EQ(std::count(byArena.begin(), byArena.end(), "Assets/Sprites/BackGround/PatternTutobg.png"), 0);
+    EXPECT_EQ(std::count(byArena.begin(), byArena.end(), "Assets/Sprites/BackGround/PaternBoss.png"), 0);
+    EXPECT_TRUE(PicturesLeftBehind(LOADING_HUB).empty()) << "the hub is never far behind";
+}
+
 // No picture is ever read in a frame of play: each is read at start-up or
 // decoded behind a loading screen before the place that shows it.
 TEST(PictureReading, EveryPictureIsReadAtStartOrBehindALoadingScreen)
