@@ -102,6 +102,78 @@ void DrawLayer(sf::RenderTarget& window, const sf::Sprite& sprite, const LayerPi
         window.draw(sprite, blend);
 }
 
+// ---- The far plane -----------------------------------------------------------
+
+// Beyond what the view's lag uncovers (at most ~110 px over the longest
+// level), the far plane holds this much more on either side.
+constexpr int kFarPlaneMargin = 256;
+
+// The sky, the sun and the haze as DrawBackground draws them, with the sky
+// and the haze widened to cover `right` (in the layers' coordinates).
+void PaintFarLayers(const Background& background, sf::RenderTarget& target, int right)
+{
+    sf::Sprite sky = background.sky, haze = background.layer5;
+    for (sf::Sprite* layer : {&sky, &haze}) {
+        sf::IntRect rows = layer->getTextureRect();
+        rows.width = std::max(rows.width, right);
+        layer->setTextureRect(rows);
+    }
+    DrawLayer(target, sky, background.skyPicture, sf::BlendNone);
+    DrawLayer(target, background.sun, background.sunPicture);
+    DrawLayer(target, haze, background.layer5Picture);
+}
+
+// Paints the far plane over the haze's rows and the columns around `view`
+// (both in the layers' coordinates, whose top-left is at `corner`).
+bool PaintFarPlane(const Background& background, FarPlane& plane, sf::IntRect rows, sf::FloatRect view,
+                   sf::Vector2f corner)
+{
+    const int left = static_cast<int>(std::floor(view.left)) - kFarPlaneMargin;
+    const int width = static_cast<int>(std::ceil(view.width)) + 2 * kFarPlaneMargin;
+    const sf::IntRect area(left, rows.top, width, rows.height);
+    const sf::Vector2u size(static_cast<unsigned>(area.width), static_cast<unsigned>(area.height));
+    if (plane.picture.getSize() != size && !plane.picture.create(size.x, size.y))
+        return false;
+    plane.picture.setView(sf::View(sf::FloatRect(corner.x + static_cast<float>(area.left),
+                                                 corner.y + static_cast<float>(area.top), static_cast<float>(size.x),
+                                                 static_cast<float>(size.y))));
+    plane.picture.clear(kClearColour);
+    PaintFarLayers(background, plane.picture, area.left + area.width);
+    plane.picture.display();
+    plane.area = area;
+    plane.painted = true;
+    return true;
+}
+
+// Shows the far plane when the view lies within the haze's rows (false,
+// drawing nothing, otherwise: the three are then drawn one by one).
+bool DrawFarPlane(Background& background, sf::RenderTarget& window)
+{
+    const sf::Vector2f corner = background.layer5.getPosition();
+    if (!background.layer5Picture.pieces || background.sky.getPosition() != corner
+        || background.sun.getPosition() != corner)
+        return false;  // not laid as one: nothing to share
+    const sf::FloatRect haze = background.layer5.getGlobalBounds();
+    const sf::IntRect rows(0, static_cast<int>(std::lround(haze.top - corner.y)), 0,
+                           static_cast<int>(std::lround(haze.height)));
+    sf::FloatRect view = ViewArea(window);
+    view.left -= corner.x, view.top -= corner.y;
+    if (view.top < static_cast<float>(rows.top) || view.top + view.height > static_cast<float>(rows.top + rows.height))
+        return false;
+    if (!background.farPlane)
+        background.farPlane = std::make_shared<FarPlane>();
+    FarPlane& plane = *background.farPlane;
+    const bool covered = plane.painted && plane.area.top == rows.top && plane.area.height == rows.height
+                      && view.left >= static_cast<float>(plane.area.left)
+                      && view.left + view.width <= static_cast<float>(plane.area.left + plane.area.width);
+    if (!covered && !PaintFarPlane(background, plane, rows, view, corner))
+        return false;
+    sf::Sprite shown(plane.picture.getTexture());
+    shown.setPosition(corner + sf::Vector2f(static_cast<float>(plane.area.left), static_cast<float>(plane.area.top)));
+    window.draw(shown, sf::BlendNone);
+    return true;
+}
+
 void StepDecorAnimation(DecorAnimation& decor, float dt, Player& player)
 {
     decor.elapsed += dt;
@@ -231,10 +303,12 @@ void DrawBackground(Game& game, sf::RenderTarget& window)
 {
     Background& background = game.background;
     window.clear(kClearColour);
-    // The sky is wholly opaque: nothing under it to blend with.
-    DrawLayer(window, background.sky, background.skyPicture, sf::BlendNone);
-    DrawLayer(window, background.sun, background.sunPicture);
-    DrawLayer(window, background.layer5, background.layer5Picture);
+    if (!DrawFarPlane(background, window)) {
+        // The sky is wholly opaque: nothing under it to blend with.
+        DrawLayer(window, background.sky, background.skyPicture, sf::BlendNone);
+        DrawLayer(window, background.sun, background.sunPicture);
+        DrawLayer(window, background.layer5, background.layer5Picture);
+    }
     DrawLayer(window, background.layer4, background.layer4Picture);
     DrawLayer(window, background.layer3, background.layer3Picture);
     DrawLayer(window, background.layer2, background.layer2Picture);

@@ -2,8 +2,10 @@
 // The sky and five picture layers that follow the camera at their own
 // rates, and the decor that lives in front of them.
 #include <SFML/Graphics/RenderTarget.hpp>
+#include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/VertexArray.hpp>
+#include <memory>
 #include <vector>
 
 struct Game;
@@ -36,9 +38,21 @@ struct LayerPicture {
     int period = 0;
 };
 
+// The sky, the sun and the far haze (layer 5) lag the camera alike, from
+// the same place: over the haze's rows the three are painted once, together,
+// into one opaque picture, which frames show unblended (one fill where
+// there were three). Painted in the layers' own coordinates, so it stays
+// right wherever the layers move; painted again only if the view leaves it.
+struct FarPlane {
+    sf::RenderTexture picture;
+    sf::IntRect area;  // what it holds, in the layers' coordinates (their top-left at 0, 0)
+    bool painted = false;
+};
+
 struct Background {
     sf::Sprite layer1, layer2, layer3, layer4, sky, sun, layer5;
     LayerPicture layer1Picture, layer2Picture, layer3Picture, layer4Picture, skyPicture, sunPicture, layer5Picture;
+    std::shared_ptr<FarPlane> farPlane;  // made at the first draw; copies of the game share it
     std::vector<DecorAnimation> decorAnimations;
     int decorCount = 0;
 };

@@ -1,4 +1,8 @@
+#include "engine/draw_in_view.hpp"
 #include "game_test.hpp"
+
+#include <SFML/Graphics/RenderTexture.hpp>
+#include <algorithm>
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -32,6 +36,48 @@ TEST_F(BackgroundTest, LayersLagBehindTheViewByTheirFactor)
     EXPECT_GE(layer.left + layer.width, 1200.f + 1920.f);
     UpdateParallax(background, {2160.f, 540.f}, 0);  // no level yet
     EXPECT_NEAR(background.layer1.getPosition().x, 1000.f, 0.01f);
+}
+
+// The far plane (the sky, the sun and the haze painted together once) shows
+// exactly what the three drawn one by one would, wherever the camera and
+// the layers' lag have gone; above the haze the three are drawn one by one.
+TEST_F(BackgroundTest, TheFarPlaneShowsWhatTheSkySunAndHazeShowOneByOne)
+{
+    ClearDecorAnimations(background);
+    sf::RenderTexture target;
+    ASSERT_TRUE(target.create(1920, 1080));
+    const auto shown = [&] {
+        target.display();
+        return target.getTexture().copyToImage();
+    };
+    const auto layer = [&](const sf::Sprite& sprite, const LayerPicture& picture) {
+        if (picture.pieces)
+            DrawRepeatedPieces(target, sprite, *picture.pieces, picture.period);
+        else
+            target.draw(sprite);
+    };
+    for (const sf::Vector2f centre : {sf::Vector2f(960.f, 540.f), sf::Vector2f(7000.f, 300.f), sf::Vector2f(21000.f, 700.f),
+                                      sf::Vector2f(3000.f, -1500.f)}) {
+        UpdateParallax(background, centre, 22268);
+        target.setView(sf::View(centre, {1920.f, 1080.f}));
+        DrawBackground(*game, target);
+        const sf::Image together = shown();
+
+        target.clear(sf::Color(49, 131, 194));
+        target.draw(background.sky, sf::BlendNone);
+        layer(background.sun, background.sunPicture);
+        layer(background.layer5, background.layer5Picture);
+        layer(background.layer4, background.layer4Picture);
+        layer(background.layer3, background.layer3Picture);
+        layer(background.layer2, background.layer2Picture);
+        layer(background.layer1, background.layer1Picture);
+        const sf::Image apart = shown();
+        EXPECT_TRUE(std::equal(together.getPixelsPtr(), together.getPixelsPtr() + 1920 * 1080 * 4, apart.getPixelsPtr()))
+            << "seen from " << centre.x << ", " << centre.y;
+    }
+    ASSERT_NE(background.farPlane, nullptr);
+    EXPECT_TRUE(background.farPlane->painted);
+    EXPECT_LE(background.farPlane->picture.getSize().y, 1700u) << "only the haze's rows";
 }
 
 TEST_F(BackgroundTest, InitAddsABoatAndAParrotThatAClearRemoves)
