@@ -185,6 +185,11 @@ static void DrawLevelFrame(MainData& main)
 {
     Game& game = main.game;
     sf::RenderTarget& window = main.window;
+    if (WinScreenHidesArena(game, window)) {
+        DrawWinScreen(game, window);
+        DrawHitboxOverlay(game, window);
+        return;
+    }
     DrawBackground(game, window);
     DrawLevel(game.level, window);
     DrawBackgroundFront(game, window);

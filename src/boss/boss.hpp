@@ -183,6 +183,9 @@ void InitWinScreen(WinScreen& win, Assets& assets);
 // Counts the time since the death and opens the screen when it is due.
 void UpdateWinScreen(Boss& boss, float dt, Game& game);
 void DrawWinScreen(const Game& game, sf::RenderTarget& window);
+// The win screen's picture is opaque and covers the whole view: nothing
+// under it need be drawn.
+bool WinScreenHidesArena(const Game& game, const sf::RenderTarget& window);
 // A left click on the shown screen sends the player to the hub, as the death
 // screen's button does. True when it did.
 bool WinScreenClick(Game& game);

@@ -6,6 +6,7 @@
 #include "app/game.hpp"
 #include "engine/assets.hpp"
 #include "engine/camera.hpp"
+#include "engine/draw_in_view.hpp"
 #include "engine/layout_table.hpp"
 
 #include <string>
@@ -72,12 +73,23 @@ void UpdateWinScreen(Boss& boss, float dt, Game& game)
         OpenWinScreen(boss, game);
 }
 
+bool WinScreenHidesArena(const Game& game, const sf::RenderTarget& window)
+{
+    if (game.hud.bossFight != 1 || game.boss.win.shown != 1 || !game.assets
+        || !PictureIsOpaque(*game.assets, kWinPicture))
+        return false;
+    const sf::FloatRect picture = game.player.winSprite.getGlobalBounds(), view = ViewArea(window);
+    return picture.left <= view.left && picture.top <= view.top && picture.left + picture.width >= view.left + view.width
+        && picture.top + picture.height >= view.top + view.height;
+}
+
 void DrawWinScreen(const Game& game, sf::RenderTarget& window)
 {
     const WinScreen& win = game.boss.win;
     if (game.hud.bossFight != 1 || win.shown != 1)
         return;
-    window.draw(game.player.winSprite);
+    const bool opaque = game.assets && PictureIsOpaque(*game.assets, kWinPicture);
+    window.draw(game.player.winSprite, opaque ? sf::BlendNone : sf::BlendAlpha);
     window.draw(win.kills);
     window.draw(win.coins);
 }

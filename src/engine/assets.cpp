@@ -69,6 +69,8 @@ struct DecodedPicture {
     sf::Vector2u size;
     sf::Vector2i offset;  // of the file in its picture
     sf::IntRect visible;  // in the file's own coordinates
+    bool opaque = false;  // every pixel wholly opaque
+    sf::IntRect cellsArea;  // a sheet's: what its cells show, all together, in a cell's coordinates
     bool ok = false;
     // A sparse picture: `pixels` hold its kept pieces side by side, and
     // `quads` put them back in place.
@@ -103,6 +105,36 @@ sf::IntRect FindVisibleArea(const DecodedPicture& picture)
     return bottom < 0 ? sf::IntRect() : sf::IntRect(left, top, right - left + 1, bottom - top + 1);
 }
 
+// The smallest rectangle of a cell that holds every visible pixel of every
+// cell (packed sheets keep their cells on the same grid).
+sf::IntRect FindCellsArea(const DecodedPicture& picture, int cellWidth, int cellHeight)
+{
+    int left = cellWidth, right = -1, top = cellHeight, bottom = -1;
+    for (unsigned y = 0; y < picture.size.y; ++y) {
+        const sf::Uint8* row = picture.pixels.get() + std::size_t{y} * picture.size.x * 4;
+        const int inCell = static_cast<int>(y) % cellHeight;
+        bool any = false;
+        for (unsigned x = 0; x < picture.size.x; ++x)
+            if (row[x * 4 + 3] != 0) {
+                const int across = static_cast<int>(x) % cellWidth;
+                left = std::min(left, across), right = std::max(right, across);
+                any = true;
+            }
+        if (any)
+            top = std::min(top, inCell), bottom = std::max(bottom, inCell);
+    }
+    return bottom < 0 ? sf::IntRect() : sf::IntRect(left, top, right - left + 1, bottom - top + 1);
+}
+
+bool IsOpaque(const DecodedPicture& picture)
+{
+    const std::size_t pixels = std::size_t{picture.size.x} * picture.size.y;
+    for (std::size_t i = 0; i < pixels; ++i)
+        if (picture.pixels[i * 4 + 3] != 255)
+            return false;
+    return true;
+}
+
 // libpng reads our pictures about twice as fast as SFML's own loader, and
 // start-up is mostly spent decoding. Touches no shared state: the preloader
 // runs it on several threads.
@@ -120,6 +152,7 @@ DecodedPicture DecodeWholePicture(const std::filesystem::path& file)
     png_image_free(&image);
     if (picture.ok) {
         picture.visible = FindVisibleArea(picture);
+        picture.opaque = IsOpaque(picture);
         picture.offset = ReadPictureOffset(file);
     }
     return picture;
@@ -317,11 +350,13 @@ DecodedPicture CutIntoPieces(DecodedPicture whole, bool repeats)
 
 DecodedPicture DecodePicture(const std::filesystem::path& file, const AssetEntry* entry)
 {
-    if (entry && entry->packed && entry->IsSheet())
-        return DecodePackedSheet(file, *entry);
     if (entry && entry->sparse)
         return CutIntoPieces(DecodeWholePicture(file), entry->tiled);
-    return DecodeWholePicture(file);
+    DecodedPicture picture =
+        entry && entry->packed && entry->IsSheet() ? DecodePackedSheet(file, *entry) : DecodeWholePicture(file);
+    if (picture.ok && entry && entry->IsSheet() && entry->cellWidth > 0 && entry->cellHeight > 0)
+        picture.cellsArea = FindCellsArea(picture, entry->cellWidth, entry->cellHeight);
+    return picture;
 }
 
 std::uint32_t BigEndian32(const unsigned char* bytes)
@@ -339,6 +374,10 @@ void RecordAreas(Assets& assets, const std::string& path, const DecodedPicture& 
     }
     assets.visibleAreas[path] = visible;
     assets.fileOffsets[path] = picture.offset;
+    if (picture.opaque)
+        assets.opaque.insert(path);
+    if (picture.cellsArea.width > 0)
+        assets.cellsAreas[path] = picture.cellsArea;
     if (picture.sparse)
         assets.pieces[path] = picture.quads;
 }
@@ -731,6 +770,22 @@ void ShowVisibleArea(sf::Sprite& sprite, Assets& assets, const std::string& path
     sprite.setTexture(GetTexture(assets, path));
     sprite.setTextureRect(VisibleTextureArea(assets, path));
     sprite.setOrigin(static_cast<float>(-area.left), static_cast<float>(-area.top));
+}
+
+sf::IntRect SheetCellsArea(Assets& assets, const std::string& path)
+{
+    GetTexture(assets, path);
+    const auto found = assets.cellsAreas.find(path);
+    if (found != assets.cellsAreas.end())
+        return found->second;
+    const AssetEntry* entry = FindAsset(path);
+    return entry ? sf::IntRect(0, 0, entry->cellWidth, entry->cellHeight) : sf::IntRect();
+}
+
+bool PictureIsOpaque(Assets& assets, const std::string& path)
+{
+    GetTexture(assets, path);
+    return assets.opaque.count(path) > 0;
 }
 
 const sf::VertexArray* PicturePieces(Assets& assets, const std::string& path)

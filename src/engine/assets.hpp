@@ -31,6 +31,8 @@ struct Assets {
     std::unordered_map<std::string, sf::VertexArray> pieces;    // a sparse picture's quads, over its texture
     std::set<std::string> missing;  // each named once on standard error
     std::set<std::string> released;  // pictures whose pixels were let go (ReleasePictures)
+    std::set<std::string> opaque;    // pictures without a single see-through pixel
+    std::unordered_map<std::string, sf::IntRect> cellsAreas;  // per sheet, found at load (SheetCellsArea)
     int loads = 0;                  // files actually read from disk, in the frame that asked
     int loadsBehind = 0;            // pictures decoded on background threads
     std::unique_ptr<BackgroundDecoding, BackgroundDecodingEnd> decoding;  // null when none runs
@@ -99,6 +101,16 @@ sf::Vector2i ReadPictureOffset(const std::filesystem::path& file);
 // moved so that the sprite's position still names the whole picture's
 // top-left corner (at any scale).
 void ShowVisibleArea(sf::Sprite& sprite, Assets& assets, const std::string& path);
+
+// What a sheet's cells show, all of them together: the smallest rectangle,
+// in a cell's own coordinates, holding every visible pixel of every cell.
+// A frame drawn as that part of its cell (DrawCellPart) fills no more than
+// it must. The whole cell for a sheet that could not be read.
+sf::IntRect SheetCellsArea(Assets& assets, const std::string& path);
+
+// True when every pixel of the picture is wholly opaque: drawn, it hides
+// all under it (and needs no blending). False for one that cannot be read.
+bool PictureIsOpaque(Assets& assets, const std::string& path);
 
 // A sparse picture's pieces (see AssetEntry::sparse): quads over its
 // texture, placed as ShowVisibleArea places a sprite's picture, so a sprite

@@ -51,3 +51,17 @@ void DrawRepeatedPieces(sf::RenderTarget& target, const sf::Sprite& sprite, cons
         states.transform.translate(static_cast<float>(period), 0.f);
     }
 }
+
+void DrawCellPart(sf::RenderTarget& target, const sf::FloatRect& area, const sf::Sprite& sprite,
+                  const sf::IntRect& part)
+{
+    if (part.width <= 0 || part.height <= 0) {
+        DrawInView(target, area, sprite);
+        return;
+    }
+    const sf::IntRect cell = sprite.getTextureRect();
+    sf::Sprite shown = sprite;
+    shown.setTextureRect({cell.left + part.left, cell.top + part.top, part.width, part.height});
+    shown.setOrigin(sprite.getOrigin() - sf::Vector2f(static_cast<float>(part.left), static_cast<float>(part.top)));
+    DrawInView(target, area, shown);
+}

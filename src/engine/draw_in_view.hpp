@@ -22,3 +22,8 @@ void DrawInView(sf::RenderTarget& target, const sf::FloatRect& area, const sf::S
 // pieces once for every `period` pixels its texture rectangle spans.
 void DrawRepeatedPieces(sf::RenderTarget& target, const sf::Sprite& sprite, const sf::VertexArray& pieces,
                         int period);
+// A sprite showing one cell of a sheet, drawn as only `part` of that cell
+// (SheetCellsArea), where the whole cell would put it: the rest of the cell
+// is see-through in every frame. An empty part draws the whole cell.
+void DrawCellPart(sf::RenderTarget& target, const sf::FloatRect& area, const sf::Sprite& sprite,
+                  const sf::IntRect& part);

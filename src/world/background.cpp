@@ -257,6 +257,7 @@ void AddDecorAnimation(Background& background, Assets& assets, sf::Vector2f posi
     decor.frameDuration = data->frameDuration;
     decor.loops = data->loops;
     decor.firstFrame = SheetCell(assets, data->pictures[picture]);
+    decor.shownPart = SheetCellsArea(assets, data->pictures[picture]);
     decor.speed = data->speed;
     decor.plane = data->plane;
     decor.sprite.setTexture(GetTexture(assets, data->pictures[picture]));
@@ -316,7 +317,7 @@ void DrawBackground(Game& game, sf::RenderTarget& window)
     const sf::FloatRect area = ViewArea(window);
     for (const DecorAnimation& decor : background.decorAnimations)
         if (decor.plane != PLANE_FRONT)
-            DrawInView(window, area, decor.sprite);
+            DrawCellPart(window, area, decor.sprite, decor.shownPart);
 }
 
 void DrawBackgroundFront(Game& game, sf::RenderTarget& window)
@@ -324,5 +325,5 @@ void DrawBackgroundFront(Game& game, sf::RenderTarget& window)
     const sf::FloatRect area = ViewArea(window);
     for (const DecorAnimation& decor : game.background.decorAnimations)
         if (decor.plane == PLANE_FRONT)
-            DrawInView(window, area, decor.sprite);
+            DrawCellPart(window, area, decor.sprite, decor.shownPart);
 }

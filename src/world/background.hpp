@@ -26,6 +26,7 @@ struct DecorAnimation {
     float elapsed = 0.f;
     int loops = 0;
     sf::IntRect firstFrame{};
+    sf::IntRect shownPart{};  // of each cell: what the sheet's cells show (the rest is never drawn)
     int speed = 0;        // pixels per second (moving decor)
     int direction = 0;    // 1 right, 0 left
     int plane = 0;        // 0 with the background, 1 moving, 2 in front of the level
