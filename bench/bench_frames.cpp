@@ -7,6 +7,7 @@
 // `updateMeanUs` are its update alone.
 #include "app/loading.hpp"
 #include "app/main_data.hpp"
+#include "engine/input.hpp"
 
 #include <SFML/Graphics/Sprite.hpp>
 #include <algorithm>
@@ -186,6 +187,15 @@ void EnterLevel(MainData& main)
     Frames(main, kSettleFrames);
 }
 
+// A level crossed at a run: the camera moves every frame, so nothing drawn
+// behind the level can be kept from the frame before.
+void RunRight(MainData& main)
+{
+    KeepAlive(main);
+    main.game.player.cinematicState = CINEMATIC_NONE;  // the bench skipped the opening
+    main.input.keys[static_cast<std::size_t>(ActionKey(ACTION_WALK_RIGHT))] = true;
+}
+
 void EnterPause(MainData& main)
 {
     EnterLevel(main);
@@ -291,7 +301,7 @@ void StartToFirstMenuFrame(benchmark::State& state)
         UpdateMain(*main);
         DrawMain(*main);
         state.PauseTiming();
-        DestroyMain(*main);
+    DestroyMain(*main);
         state.ResumeTiming();
     }
 }
@@ -310,7 +320,7 @@ void StartToGameReady(benchmark::State& state)
         }
         state.counters["menuFrames"] = static_cast<double>(frames);
         state.PauseTiming();
-        DestroyMain(*main);
+    DestroyMain(*main);
         state.ResumeTiming();
     }
 }
@@ -346,6 +356,7 @@ void RegisterScenes()
     Register("Menu", {EnterMenu, nullptr});
     Register("Tutorial", {EnterTutorial, nullptr});
     Register("Level", {EnterLevel, KeepAlive});
+    Register("RunningLevel", {EnterLevel, RunRight});
     Register("PopulatedLevel", {EnterPopulatedLevel, PopulatedUpkeep});
     Register("Pause", {EnterPause, nullptr});
     Register("BossFight", {EnterArena, BossUpkeep});

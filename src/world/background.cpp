@@ -8,6 +8,8 @@
 #include "engine/input.hpp"
 #include "engine/layout_table.hpp"
 
+#include <SFML/Graphics/RenderWindow.hpp>
+
 #include <cmath>
 #include <cstdlib>
 
@@ -174,6 +176,61 @@ bool DrawFarPlane(Background& background, sf::RenderTarget& window)
     return true;
 }
 
+// ---- The kept backdrop --------------------------------------------------------
+
+void DrawLayers(Background& background, sf::RenderTarget& window)
+{
+    window.clear(kClearColour);
+    if (!DrawFarPlane(background, window)) {
+        // The sky is wholly opaque: nothing under it to blend with.
+        DrawLayer(window, background.sky, background.skyPicture, sf::BlendNone);
+        DrawLayer(window, background.sun, background.sunPicture);
+        DrawLayer(window, background.layer5, background.layer5Picture);
+    }
+    DrawLayer(window, background.layer4, background.layer4Picture);
+    DrawLayer(window, background.layer3, background.layer3Picture);
+    DrawLayer(window, background.layer2, background.layer2Picture);
+    DrawLayer(window, background.layer1, background.layer1Picture);
+}
+
+// Everything the layers' picture depends on: the target's size, the view
+// and its viewport, each layer's place and width.
+std::vector<float> BackdropKey(const Background& background, const sf::RenderTarget& window)
+{
+    const sf::View& view = window.getView();
+    const sf::FloatRect port = view.getViewport();
+    std::vector<float> key = {static_cast<float>(window.getSize().x), static_cast<float>(window.getSize().y),
+                              view.getCenter().x, view.getCenter().y, view.getSize().x, view.getSize().y,
+                              view.getRotation(), port.left, port.top, port.width, port.height};
+    for (const sf::Sprite* layer : {&background.sky, &background.sun, &background.layer5, &background.layer4,
+                                    &background.layer3, &background.layer2, &background.layer1}) {
+        key.push_back(layer->getPosition().x);
+        key.push_back(layer->getPosition().y);
+        key.push_back(static_cast<float>(layer->getTextureRect().width));
+    }
+    return key;
+}
+
+void TakeBackdrop(KeptBackdrop& kept, sf::RenderWindow& screen, const std::vector<float>& shows)
+{
+    const sf::Vector2u size = screen.getSize();
+    kept.taken = kept.picture.getSize() == size || kept.picture.create(size.x, size.y);
+    if (!kept.taken)
+        return;
+    kept.picture.update(screen);
+    kept.shows = shows;
+}
+
+// The whole window as it was taken, pixel for pixel.
+void ShowKeptBackdrop(const KeptBackdrop& kept, sf::RenderWindow& screen)
+{
+    const sf::View view = screen.getView();
+    const sf::Vector2u size = screen.getSize();
+    screen.setView(sf::View(sf::FloatRect(0.f, 0.f, static_cast<float>(size.x), static_cast<float>(size.y))));
+    screen.draw(sf::Sprite(kept.picture), sf::BlendNone);
+    screen.setView(view);
+}
+
 void StepDecorAnimation(DecorAnimation& decor, float dt, Player& player)
 {
     decor.elapsed += dt;
@@ -303,17 +360,19 @@ void UpdateBackground(Game& game, float dt)
 void DrawBackground(Game& game, sf::RenderTarget& window)
 {
     Background& background = game.background;
-    window.clear(kClearColour);
-    if (!DrawFarPlane(background, window)) {
-        // The sky is wholly opaque: nothing under it to blend with.
-        DrawLayer(window, background.sky, background.skyPicture, sf::BlendNone);
-        DrawLayer(window, background.sun, background.sunPicture);
-        DrawLayer(window, background.layer5, background.layer5Picture);
+    if (!background.kept)
+        background.kept = std::make_shared<KeptBackdrop>();
+    KeptBackdrop& kept = *background.kept;
+    const std::vector<float> shows = BackdropKey(background, window);
+    sf::RenderWindow* screen = dynamic_cast<sf::RenderWindow*>(&window);
+    if (screen && kept.taken && kept.shows == shows) {
+        ShowKeptBackdrop(kept, *screen);
+    } else {
+        DrawLayers(background, window);
+        if (screen && shows == kept.lastFrame)
+            TakeBackdrop(kept, *screen, shows);
     }
-    DrawLayer(window, background.layer4, background.layer4Picture);
-    DrawLayer(window, background.layer3, background.layer3Picture);
-    DrawLayer(window, background.layer2, background.layer2Picture);
-    DrawLayer(window, background.layer1, background.layer1Picture);
+    kept.lastFrame = shows;
     const sf::FloatRect area = ViewArea(window);
     for (const DecorAnimation& decor : background.decorAnimations)
         if (decor.plane != PLANE_FRONT)

@@ -50,10 +50,23 @@ struct FarPlane {
     bool painted = false;
 };
 
+// What a frame shows before its decor (the clear, the far plane or the
+// sky, sun and haze, then the four nearer layers): while the view stands
+// still (the arena's one screen, a player at rest) it is the same picture
+// every frame. Taken from the window the second frame alike, it is shown
+// from then on, unblended, until the view or the layers move.
+struct KeptBackdrop {
+    sf::Texture picture;
+    std::vector<float> shows;      // the view, the window's size and the layers' places it was taken with
+    std::vector<float> lastFrame;  // the same, of the frame before
+    bool taken = false;
+};
+
 struct Background {
     sf::Sprite layer1, layer2, layer3, layer4, sky, sun, layer5;
     LayerPicture layer1Picture, layer2Picture, layer3Picture, layer4Picture, skyPicture, sunPicture, layer5Picture;
     std::shared_ptr<FarPlane> farPlane;  // made at the first draw; copies of the game share it
+    std::shared_ptr<KeptBackdrop> kept;  // likewise
     std::vector<DecorAnimation> decorAnimations;
     int decorCount = 0;
 };

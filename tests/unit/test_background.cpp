@@ -2,6 +2,7 @@
 #include "game_test.hpp"
 
 #include <SFML/Graphics/RenderTexture.hpp>
+#include <SFML/Graphics/RenderWindow.hpp>
 #include <algorithm>
 
 #include <gtest/gtest.h>
@@ -78,6 +79,39 @@ TEST_F(BackgroundTest, TheFarPlaneShowsWhatTheSkySunAndHazeShowOneByOne)
     ASSERT_NE(background.farPlane, nullptr);
     EXPECT_TRUE(background.farPlane->painted);
     EXPECT_LE(background.farPlane->picture.getSize().y, 1700u) << "only the haze's rows";
+}
+
+// While the view stands still the layers are drawn once and kept: a frame
+// shown from the kept picture is the frame drawn afresh, pixel for pixel,
+// on a window whose pixels are not the world's; a view that moves is drawn
+// afresh.
+TEST_F(BackgroundTest, AStillViewShowsTheKeptBackdropPixelForPixel)
+{
+    ClearDecorAnimations(background);
+    sf::RenderWindow window(sf::VideoMode(960, 540), "kept backdrop", sf::Style::None);
+    const auto frame = [&](sf::Vector2f centre) {
+        UpdateParallax(background, centre, 22268);
+        window.setView(sf::View(centre, {1920.f, 1080.f}));
+        DrawBackground(*game, window);
+        sf::Texture shot;
+        EXPECT_TRUE(shot.create(960, 540));
+        shot.update(window);
+        return shot.copyToImage();
+    };
+    const auto same = [](const sf::Image& a, const sf::Image& b) {
+        return std::equal(a.getPixelsPtr(), a.getPixelsPtr() + 960 * 540 * 4, b.getPixelsPtr());
+    };
+    const sf::Vector2f still(4321.5f, 380.25f);
+    const sf::Image fresh = frame(still);
+    EXPECT_FALSE(background.kept && background.kept->taken) << "one frame alike is not yet a still view";
+    frame(still);
+    ASSERT_TRUE(background.kept && background.kept->taken);
+    EXPECT_TRUE(same(frame(still), fresh));
+
+    const sf::Image moved = frame(still + sf::Vector2f(7.f, 0.f));
+    background.kept.reset();
+    EXPECT_TRUE(same(moved, frame(still + sf::Vector2f(7.f, 0.f))));
+    EXPECT_FALSE(same(moved, fresh));
 }
 
 TEST_F(BackgroundTest, InitAddsABoatAndAParrotThatAClearRemoves)
