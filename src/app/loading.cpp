@@ -24,8 +24,10 @@ constexpr std::string_view kRunFolders[] = {
 constexpr std::string_view kArenaFolders[] = {"Assets/Sprites/Boss/", "Assets/Sprites/BackGround/PaternBoss.png",
                                               "Assets/Sprites/WinScreen.png"};
 
-// A run's scenery: the patterns' big backdrops.
-constexpr std::string_view kSceneryFolders[] = {"Assets/Sprites/BackGround/"};
+// A run's scenery: the patterns' big backdrops and their elements (doors,
+// chests and their rewards, fountains, statues, crates, propellers). The
+// arena has none of them.
+constexpr std::string_view kSceneryFolders[] = {"Assets/Sprites/BackGround/", "Assets/Sprites/Obstacle/"};
 
 template <std::size_t N>
 std::vector<std::string> PicturesUnder(const std::string_view (&folders)[N])

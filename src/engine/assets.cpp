@@ -12,6 +12,7 @@
 #include <cstring>
 #include <cstdint>
 #include <fstream>
+#include <functional>
 #include <iostream>
 #include <png.h>
 #include <sys/mman.h>
@@ -105,26 +106,33 @@ sf::IntRect FindVisibleArea(const DecodedPicture& picture)
     return bottom < 0 ? sf::IntRect() : sf::IntRect(left, top, right - left + 1, bottom - top + 1);
 }
 
-// The smallest rectangle of a cell that holds every visible pixel of every
-// cell (packed sheets keep their cells on the same grid).
-sf::IntRect FindCellsArea(const DecodedPicture& picture, int cellWidth, int cellHeight)
-{
+// What a sheet's cells show, gathered a band of rows at a time: the
+// smallest rectangle of a cell that holds every visible pixel of every cell
+// (packed sheets keep their cells on the same grid).
+struct CellsSeen {
+    int cellWidth, cellHeight;
     int left = cellWidth, right = -1, top = cellHeight, bottom = -1;
-    for (unsigned y = 0; y < picture.size.y; ++y) {
-        const sf::Uint8* row = picture.pixels.get() + std::size_t{y} * picture.size.x * 4;
-        const int inCell = static_cast<int>(y) % cellHeight;
-        bool any = false;
-        for (unsigned x = 0; x < picture.size.x; ++x)
-            if (row[x * 4 + 3] != 0) {
-                const int across = static_cast<int>(x) % cellWidth;
-                left = std::min(left, across), right = std::max(right, across);
-                any = true;
-            }
-        if (any)
-            top = std::min(top, inCell), bottom = std::max(bottom, inCell);
+
+    void Widen(const DecodedPicture& picture, unsigned fromRow, unsigned toRow)
+    {
+        for (unsigned y = fromRow; y < toRow; ++y) {
+            const sf::Uint8* row = picture.pixels.get() + std::size_t{y} * picture.size.x * 4;
+            bool any = false;
+            for (unsigned x = 0; x < picture.size.x; ++x)
+                if (row[x * 4 + 3] != 0) {
+                    const int across = static_cast<int>(x) % cellWidth;
+                    left = std::min(left, across), right = std::max(right, across);
+                    any = true;
+                }
+            if (any)
+                top = std::min(top, static_cast<int>(y) % cellHeight), bottom = std::max(bottom, static_cast<int>(y) % cellHeight);
+        }
     }
-    return bottom < 0 ? sf::IntRect() : sf::IntRect(left, top, right - left + 1, bottom - top + 1);
-}
+    sf::IntRect Area() const
+    {
+        return bottom < 0 ? sf::IntRect() : sf::IntRect(left, top, right - left + 1, bottom - top + 1);
+    }
+};
 
 bool IsOpaque(const DecodedPicture& picture)
 {
@@ -205,22 +213,48 @@ void ReadPalette(png_structp png, png_infop info, sf::Uint8* colours)
     }
 }
 
-// Reads a non-interlaced sheet of the manifest's size line by line into
-// `line` (room for one line of RGBA) and packs it. An 8-bit palette sheet
-// (as the generator writes them) is read as indices and only the kept
-// cells get their colours; the rest go through libpng's own expansion.
-// Only plain locals here: libpng reports errors by jumping back to the setjmp.
-bool ReadPackedLines(std::FILE* in, const AssetEntry& sheet, sf::Uint8* line, sf::Uint8* packed)
+// The packed rows complete once the sheet's line y is packed: every band
+// of cells up to the last cell of y's row, once y ends that row.
+unsigned PackedRowsDone(const AssetEntry& sheet, int y)
 {
-    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
+    if ((y + 1) % sheet.cellHeight != 0)
+        return 0;
+    int cells = 0;
+    for (int row = 0; row <= y / sheet.cellHeight; ++row)
+        cells += sheet.FramesInRow(row);
+    const int bands = cells == sheet.PackedCellCount() ? (cells + sheet.PackedColumns() - 1) / sheet.PackedColumns()
+                                                      : cells / sheet.PackedColumns();
+    return static_cast<unsigned>(bands * sheet.cellHeight);
+}
+
+enum class LineRead { Done, Failed, NotByLines };
+
+// libpng would print its own words on standard error: the game names a
+// file it cannot read itself, once.
+[[noreturn]] void QuietPngError(png_structp png, png_const_charp)
+{
+    png_longjmp(png, 1);
+}
+void QuietPngWarning(png_structp, png_const_charp) {}
+
+// Reads a non-interlaced sheet of the manifest's size line by line into
+// `line` (room for one line of RGBA) and packs it, telling `rowsDone` as
+// bands of packed rows complete. An 8-bit palette sheet (as the generator
+// writes them) is read as indices and only the kept cells get their
+// colours; the rest go through libpng's own expansion.
+// Only plain locals here: libpng reports errors by jumping back to the setjmp.
+LineRead ReadPackedLines(std::FILE* in, const AssetEntry& sheet, sf::Uint8* line, sf::Uint8* packed,
+                         const std::function<void(unsigned)>& rowsDone)
+{
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, QuietPngError, QuietPngWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
     if (!info) {
         png_destroy_read_struct(&png, nullptr, nullptr);
-        return false;
+        return LineRead::Failed;
     }
     if (setjmp(png_jmpbuf(png))) {
         png_destroy_read_struct(&png, &info, nullptr);
-        return false;
+        return LineRead::Failed;
     }
     png_init_io(png, in);
     png_read_info(png, info);
@@ -244,14 +278,19 @@ bool ReadPackedLines(std::FILE* in, const AssetEntry& sheet, sf::Uint8* line, sf
     for (int y = 0; readable && y < sheet.height; ++y) {
         png_read_row(png, line, nullptr);
         PackSheetLine(sheet, y, line, packed, indexed ? colours : nullptr);
+        if (const unsigned rows = PackedRowsDone(sheet, y))
+            rowsDone(rows);
     }
     png_destroy_read_struct(&png, &info, nullptr);
-    return readable;
+    return readable ? LineRead::Done : LineRead::NotByLines;
 }
 
-DecodedPicture DecodePackedSheet(const std::filesystem::path& file, const AssetEntry& sheet)
+// Decodes a packed sheet into `picture`, telling `rowsDone` how many rows
+// from the top are final as bands complete: those rows may be read (and
+// let go of) meanwhile. Size and pixels are in place before the first.
+void DecodePackedSheet(DecodedPicture& picture, const std::filesystem::path& file, const AssetEntry& sheet,
+                       const std::function<void(unsigned)>& rowsDone)
 {
-    DecodedPicture picture;
     const size_t width = static_cast<size_t>(sheet.PackedWidth()), height = static_cast<size_t>(sheet.PackedHeight());
     picture.size = {static_cast<unsigned>(width), static_cast<unsigned>(height)};
     picture.pixels.reset(new sf::Uint8[width * height * 4]);
@@ -263,12 +302,21 @@ DecodedPicture DecodePackedSheet(const std::filesystem::path& file, const AssetE
                             + ((static_cast<size_t>(slot / columns * sheet.cellHeight + y)) * width
                                + static_cast<size_t>(slot % columns * sheet.cellWidth)) * 4,
                         static_cast<size_t>(sheet.cellWidth) * 4, sf::Uint8{0});
+    CellsSeen seen{sheet.cellWidth, sheet.cellHeight};
+    unsigned final = 0;
+    const auto done = [&](unsigned rows) {
+        seen.Widen(picture, final, rows);  // before the rows may go
+        final = rows;
+        rowsDone(rows);
+    };
+    LineRead read = LineRead::NotByLines;
     if (std::FILE* in = std::fopen(file.c_str(), "rb")) {
         auto line = std::make_unique<sf::Uint8[]>(static_cast<size_t>(sheet.width) * 4);
-        picture.ok = ReadPackedLines(in, sheet, line.get(), picture.pixels.get());
+        read = ReadPackedLines(in, sheet, line.get(), picture.pixels.get(), done);
         std::fclose(in);
     }
-    if (!picture.ok) {
+    picture.ok = read == LineRead::Done;
+    if (read == LineRead::NotByLines) {
         // An interlaced file cannot be read line by line: read it whole.
         const DecodedPicture whole = DecodeWholePicture(file);
         picture.ok = whole.ok && whole.size == sf::Vector2u(static_cast<unsigned>(sheet.width),
@@ -276,11 +324,13 @@ DecodedPicture DecodePackedSheet(const std::filesystem::path& file, const AssetE
         for (int y = 0; picture.ok && y < sheet.height; ++y)
             PackSheetLine(sheet, y, whole.pixels.get() + static_cast<size_t>(y) * whole.size.x * 4,
                           picture.pixels.get());
+        if (picture.ok)
+            done(picture.size.y);
     }
+    picture.cellsArea = seen.Area();
     // Every cell counts as seen: scanning the whole packed texture for its
     // margins would cost more than it saves.
     picture.visible = {0, 0, static_cast<int>(width), static_cast<int>(height)};
-    return picture;
 }
 
 // ---- Sparse pictures --------------------------------------------------------
@@ -348,14 +398,31 @@ DecodedPicture CutIntoPieces(DecodedPicture whole, bool repeats)
     return cut;
 }
 
+// Decodes a picture as its manifest entry says: sparse, packed or whole.
+// A packed sheet tells `rowsDone` of its final rows as it goes (see
+// DecodePackedSheet); any other picture is put in place when whole.
+void DecodePictureInto(DecodedPicture& picture, const std::filesystem::path& file, const AssetEntry* entry,
+                       const std::function<void(unsigned)>& rowsDone)
+{
+    if (entry && entry->sparse) {
+        picture = CutIntoPieces(DecodeWholePicture(file), entry->tiled);
+    } else if (entry && entry->packed && entry->IsSheet()) {
+        DecodePackedSheet(picture, file, *entry, rowsDone);
+    } else {
+        DecodedPicture whole = DecodeWholePicture(file);
+        if (whole.ok && entry && entry->IsSheet() && entry->cellWidth > 0 && entry->cellHeight > 0) {
+            CellsSeen seen{entry->cellWidth, entry->cellHeight};
+            seen.Widen(whole, 0, whole.size.y);
+            whole.cellsArea = seen.Area();
+        }
+        picture = std::move(whole);
+    }
+}
+
 DecodedPicture DecodePicture(const std::filesystem::path& file, const AssetEntry* entry)
 {
-    if (entry && entry->sparse)
-        return CutIntoPieces(DecodeWholePicture(file), entry->tiled);
-    DecodedPicture picture =
-        entry && entry->packed && entry->IsSheet() ? DecodePackedSheet(file, *entry) : DecodeWholePicture(file);
-    if (picture.ok && entry && entry->IsSheet() && entry->cellWidth > 0 && entry->cellHeight > 0)
-        picture.cellsArea = FindCellsArea(picture, entry->cellWidth, entry->cellHeight);
+    DecodedPicture picture;
+    DecodePictureInto(picture, file, entry, [](unsigned) {});
     return picture;
 }
 
@@ -445,6 +512,9 @@ struct BackgroundDecoding {
     std::vector<const AssetEntry*> entries;  // each path's manifest entry: how its sheet is cut
     std::vector<DecodedPicture> pictures;
     std::unique_ptr<std::atomic<bool>[]> decoded;  // per picture: its pixels are ready
+    // Per picture: how many rows from the top are final while it is still
+    // being decoded (a packed sheet's bands), so they can go up meanwhile.
+    std::unique_ptr<std::atomic<unsigned>[]> rowsReady;
     std::atomic<std::size_t> next{0};               // the next picture a thread takes
     std::atomic<bool> stop{false};                  // the cache is going: take no more
     std::vector<std::thread> workers;
@@ -555,25 +625,32 @@ void GiveBackPages(sf::Uint8* from, std::size_t bytes)
 bool UploadSome(Assets& assets, BackgroundDecoding& decoding, std::size_t& budget)
 {
     const std::size_t i = decoding.Uploaded();
-    if (!decoding.decoded[i].load())
-        return false;
-    const DecodedPicture& picture = decoding.pictures[i];
+    const bool done = decoding.decoded[i].load();
+    const DecodedPicture& picture = decoding.pictures[i];  // its size and pixels are read once rows are ready
+    if (done && (!picture.ok || (decoding.partial && decoding.rowsUp >= picture.size.y))) {
+        HandOver(assets, decoding, std::move(decoding.partial), picture.ok);
+        return true;
+    }
+    const unsigned ready = done ? picture.size.y : decoding.rowsReady[i].load();
+    if (ready <= decoding.rowsUp)
+        return false;  // its next rows are still being decoded
     if (!decoding.partial) {
         decoding.partial = std::make_unique<sf::Texture>();
-        if (!picture.ok || !decoding.partial->create(picture.size.x, picture.size.y)) {
-            HandOver(assets, decoding, nullptr, false);
-            return true;
+        if (!decoding.partial->create(picture.size.x, picture.size.y)) {
+            decoding.partial.reset();
+            if (done)
+                HandOver(assets, decoding, nullptr, false);
+            return done;
         }
     }
     const std::size_t rowBytes = std::size_t{picture.size.x} * 4;
-    const unsigned rows = static_cast<unsigned>(
-        std::clamp<std::size_t>(budget / rowBytes, 1, picture.size.y - decoding.rowsUp));
+    const unsigned rows = static_cast<unsigned>(std::clamp<std::size_t>(budget / rowBytes, 1, ready - decoding.rowsUp));
     decoding.partial->update(picture.pixels.get() + rowBytes * decoding.rowsUp, picture.size.x, rows, 0,
                              decoding.rowsUp);
     GiveBackPages(picture.pixels.get() + rowBytes * decoding.rowsUp, rowBytes * rows);
     decoding.rowsUp += rows;
     budget -= std::min(budget, rowBytes * rows);
-    if (decoding.rowsUp >= picture.size.y)
+    if (done && decoding.rowsUp >= picture.size.y)
         HandOver(assets, decoding, std::move(decoding.partial), true);
     return true;
 }
@@ -594,6 +671,7 @@ void StartDecoding(Assets& assets, const std::vector<std::string>& paths)
         return;
     decoding->pictures.resize(count);
     decoding->decoded = std::make_unique<std::atomic<bool>[]>(count);
+    decoding->rowsReady = std::make_unique<std::atomic<unsigned>[]>(count);
     BackgroundDecoding* shared = decoding.get();
     const std::filesystem::path root = assets.root;
     const auto worker = [shared, root] {
@@ -601,8 +679,9 @@ void StartDecoding(Assets& assets, const std::vector<std::string>& paths)
             shared->WaitForRoom(i);
             if (shared->stop.load())
                 break;
-            shared->pictures[i] = DecodePicture(root.empty() ? std::filesystem::path(shared->paths[i]) : root / shared->paths[i],
-                                                shared->entries[i]);
+            DecodePictureInto(shared->pictures[i],
+                              root.empty() ? std::filesystem::path(shared->paths[i]) : root / shared->paths[i],
+                              shared->entries[i], [shared, i](unsigned rows) { shared->rowsReady[i].store(rows); });
             shared->Decoded(i, PixelBytes(shared->pictures[i]));
         }
     };

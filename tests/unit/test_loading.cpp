@@ -11,6 +11,8 @@
 #include <gtest/gtest.h>
 #include <memory>
 #include <set>
+#include <filesystem>
+#include <unistd.h>
 
 namespace {
 
@@ -82,8 +84,10 @@ TEST_F(LoadingTest, PicturesDecodedBehindTheGameMatchPicturesReadAtOnce)
     Assets behind, atOnce;
     ASSERT_TRUE(FindAssetRoot(behind, ""));
     ASSERT_TRUE(FindAssetRoot(atOnce, ""));
+    // A packed sheet goes up band by band while it is still being decoded.
     const std::vector<std::string> paths = {"Assets/Sprites/Maps/Hub/TestHub.png", "Assets/Sprites/Menu/Pannel.png",
-                                            "Assets/Sprites/Maps/Background/Sun.png"};
+                                            "Assets/Sprites/Maps/Background/Sun.png",
+                                            "Assets/Sprites/Player/spritesheetplayerAllFini.png"};
     StartDecoding(behind, paths);
     EXPECT_TRUE(DecodingPending(behind));
     EXPECT_TRUE(behind.textures.empty());
@@ -93,9 +97,11 @@ TEST_F(LoadingTest, PicturesDecodedBehindTheGameMatchPicturesReadAtOnce)
     EXPECT_GT(calls, 9) << "the 36 MB map goes up in bands";
     EXPECT_FALSE(DecodingPending(behind));
     EXPECT_EQ(behind.loads, 0);
-    EXPECT_EQ(behind.loadsBehind, 3);
+    EXPECT_EQ(behind.loadsBehind, 4);
     for (const std::string& path : paths) {
         EXPECT_EQ(VisibleArea(behind, path), VisibleArea(atOnce, path)) << path;
+        EXPECT_EQ(behind.cellsAreas.count(path), atOnce.cellsAreas.count(path)) << path;
+        EXPECT_EQ(SheetCellsArea(behind, path), SheetCellsArea(atOnce, path)) << path;
         const sf::Image a = GetTexture(behind, path).copyToImage(), b = GetTexture(atOnce, path).copyToImage();
         ASSERT_EQ(a.getSize(), b.getSize()) << path;
         EXPECT_TRUE(std::equal(a.getPixelsPtr(), a.getPixelsPtr() + std::size_t{a.getSize().x} * a.getSize().y * 4,
@@ -109,7 +115,36 @@ TEST_F(LoadingTest, PicturesDecodedBehindTheGameMatchPicturesReadAtOnce)
     StartDecoding(early, paths);
     EXPECT_EQ(GetTexture(early, paths[1]).getSize(), sf::Vector2u(1920, 1080));
     EXPECT_FALSE(DecodingPending(early));
-    EXPECT_EQ(early.loads + early.loadsBehind, 3);
+    EXPECT_EQ(early.loads + early.loadsBehind, 4);
+}
+
+// A packed sheet cut short partway goes up band by band all the same until
+// its end is found missing: then it is named once and shows nothing.
+TEST_F(LoadingTest, APackedSheetCutShortIsNamedOnceAndShowsNothing)
+{
+    const std::string path = "Assets/Sprites/Player/spritesheetplayerBrun.png";
+    ASSERT_TRUE(FindAsset(path)->packed);
+    Assets whole;
+    ASSERT_TRUE(FindAssetRoot(whole, ""));
+    const auto root = std::filesystem::temp_directory_path() / ("tidewrack-cut-sheet-" + std::to_string(::getpid()));
+    std::filesystem::create_directories((root / path).parent_path());
+    const std::filesystem::path file = AssetPath(whole, path);
+    std::filesystem::copy_file(file, root / path, std::filesystem::copy_options::overwrite_existing);
+    std::filesystem::resize_file(root / path, std::filesystem::file_size(file) * 3 / 4);
+    Assets cut;
+    cut.root = root;
+    testing::internal::CaptureStderr();
+    StartDecoding(cut, {path});
+    while (!UploadDecodedPictures(cut, 1u << 20)) {
+    }
+    const std::string said = testing::internal::GetCapturedStderr();
+    std::filesystem::remove_all(root);
+    EXPECT_EQ(GetTexture(cut, path).getSize(), sf::Vector2u());
+    EXPECT_EQ(cut.missing.count(path), 1u);
+    const std::string line = "Tidewrack: cannot read \"" + path + "\"";
+    EXPECT_NE(said.find(line), std::string::npos) << said;
+    EXPECT_EQ(said.find(line), said.rfind(line)) << "named once: " << said;
+    EXPECT_EQ(said.find("libpng"), std::string::npos) << "only in the game's words: " << said;
 }
 
 // A picture let go of keeps its texture, empty, so the sprites that show it
