@@ -3,8 +3,8 @@
 # 30 minutes of play, every frame drawn. The real game is played from the
 # menu, then round after round of tests/scripts/memory_cycle.script (a run of
 # four levels to a death in the arena, the hub's panels, the menu, the
-# pause); once the first round is over, no later one may hold more than 4 MB
-# of resident memory beyond it.
+# pause); once the first two rounds are over (the warm-up), no later one may
+# hold more than 4 MB of resident memory beyond them.
 #   tests/memory_soak.sh [ROUNDS] [DRAW_EVERY]
 # Defaults: 22 rounds of 5000 frames (111,300 frames, 31 minutes at 60 frames
 # a second of game time), every frame drawn: on a software renderer the run

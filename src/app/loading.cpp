@@ -3,6 +3,8 @@
 #include "app/game.hpp"
 #include "engine/asset_manifest.hpp"
 #include "engine/assets.hpp"
+#include "player/player_table.hpp"
+#include "world/pattern_table.hpp"
 
 #include <algorithm>
 #include <span>
@@ -56,6 +58,22 @@ void BuildNext(Game& game, int next)
     }
 }
 
+// The tutorial's own pictures: the opening's clips, the armless player and
+// the beach. The tutorial is played once, before the first arrival in the
+// hub, and never again.
+std::vector<std::string> TutorialPictures()
+{
+    std::vector<std::string> paths = {kCinematicSheet, kNoArmsSheet};
+    if (const ObstacleKind* beach = FindObstacleKind(OBS_BACKGROUND_TUTORIAL)) {
+        for (const char* picture : beach->pictures)
+            if (picture)
+                paths.emplace_back(picture);
+        if (beach->front)
+            paths.emplace_back(beach->front);
+    }
+    return paths;
+}
+
 bool Lists(const std::vector<std::string>& paths, std::string_view path)
 {
     return std::find(paths.begin(), paths.end(), path) != paths.end();
@@ -81,6 +99,10 @@ std::vector<std::string> PicturesLeftBehind(int next)
         for (std::string& path : PicturesUnder(kSceneryFolders))
             if (!Lists(wanted, path) && !ReadAtStartup(path))
                 paths.push_back(std::move(path));
+    } else if (next == LOADING_HUB) {
+        for (std::string& path : TutorialPictures())
+            if (!Lists(wanted, path))
+                paths.push_back(std::move(path));
     }
     return paths;
 }
@@ -93,6 +115,14 @@ std::vector<std::string> LoadingPictures(int next)
     case LOADING_HUB: return HubPictures();
     default: return {};
     }
+}
+
+void ReadPlaceNow(Game& game, int next)
+{
+    if (!game.assets)
+        return;
+    StartDecoding(*game.assets, LoadingPictures(next));
+    FinishDecoding(*game.assets);
 }
 
 void StartLoading(Game& game, int next)

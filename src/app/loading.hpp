@@ -15,9 +15,12 @@ struct Game;
 std::vector<std::string> LoadingPictures(int next);
 // The pictures let go of as it starts, read again on the way back: a run
 // leaves the arena's behind (the boss above all), the arena the run's
-// scenery. The tutorial's, read at start-up, stay.
+// scenery, and the first arrival in the hub the tutorial's for good.
 std::vector<std::string> PicturesLeftBehind(int next);
 void StartLoading(Game& game, int next);
+// Reads the pictures of `next` at once, for a debug key that goes there
+// without its loading screen (they may have been let go of).
+void ReadPlaceNow(Game& game, int next);
 // One frame of the screen (the place behind it is held); builds the next
 // place the frame it ends.
 void UpdateLoading(Game& game, float dt);

@@ -12,7 +12,7 @@ struct RunStats {
     int filesReadDuringPlay = 0;   // files read in a frame after start-up (not behind a loading screen)
     long slowestUpdateMicros = 0;  // the longest update of the run
     std::set<std::string> reached; // every screen and scene the run showed
-    std::vector<long> residentKB;  // the process's resident memory every kMemorySampleFrames, and at the end
+    std::vector<long> residentKB;  // the process's resident memory every kMemorySampleFrames (outside decoding), and at the end
     long peakKB = 0;               // the most resident memory the process held, read at the end
 };
 

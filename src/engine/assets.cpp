@@ -14,6 +14,7 @@
 #include <fstream>
 #include <functional>
 #include <iostream>
+#include <malloc.h>
 #include <png.h>
 #include <sys/mman.h>
 #include <unistd.h>
@@ -702,6 +703,7 @@ bool UploadDecodedPictures(Assets& assets, std::size_t byteBudget)
     if (decoding->Uploaded() < decoding->paths.size())
         return false;
     assets.decoding.reset();  // joins the threads, all done
+    malloc_trim(0);           // what the decoding freed goes back to the system
     return true;
 }
 
@@ -729,6 +731,7 @@ void ReleasePictures(Assets& assets, const std::vector<std::string>& paths)
             continue;
         *found->second = sf::Texture();
     }
+    malloc_trim(0);
 }
 
 bool DecodingPending(const Assets& assets)

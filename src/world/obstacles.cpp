@@ -322,6 +322,7 @@ void DebugRebuild(Game& game)
 
 void DebugBossArena(Game& game)
 {
+    ReadPlaceNow(game, LOADING_ARENA);
     ResetLevel(game.level);
     BuildBossLevel(game.level, game);
     game.player.hitbox.setPosition(kBossArenaStart);
