@@ -107,6 +107,7 @@ struct MeleeAttack {
 // picture of the victory (its winSprite).
 struct WinScreen {
     int shown = 0;
+    bool opaque = false;               // its picture hides all under it (found when it opens)
     float sinceDeath = 0.f;            // seconds since the cooks fell
     float shownFor = 0.f;
     sf::Text kills;

@@ -36,6 +36,7 @@ void OpenWinScreen(Boss& boss, Game& game)
     WinScreen& win = boss.win;
     win.shown = 1;
     win.shownFor = 0.f;
+    win.opaque = game.assets && PictureIsOpaque(*game.assets, kWinPicture);
     const sf::Vector2f corner = ViewTopLeft(game.camera.view);
     game.player.winSprite.setPosition(corner + sf::Vector2f{kScreenHalfWidth, kScreenHalfHeight});
     // One line each in the upper and the lower half of the panel.
@@ -75,8 +76,7 @@ void UpdateWinScreen(Boss& boss, float dt, Game& game)
 
 bool WinScreenHidesArena(const Game& game, const sf::RenderTarget& window)
 {
-    if (game.hud.bossFight != 1 || game.boss.win.shown != 1 || !game.assets
-        || !PictureIsOpaque(*game.assets, kWinPicture))
+    if (game.hud.bossFight != 1 || game.boss.win.shown != 1 || !game.boss.win.opaque)
         return false;
     const sf::FloatRect picture = game.player.winSprite.getGlobalBounds(), view = ViewArea(window);
     return picture.left <= view.left && picture.top <= view.top && picture.left + picture.width >= view.left + view.width
@@ -88,8 +88,7 @@ void DrawWinScreen(const Game& game, sf::RenderTarget& window)
     const WinScreen& win = game.boss.win;
     if (game.hud.bossFight != 1 || win.shown != 1)
         return;
-    const bool opaque = game.assets && PictureIsOpaque(*game.assets, kWinPicture);
-    window.draw(game.player.winSprite, opaque ? sf::BlendNone : sf::BlendAlpha);
+    window.draw(game.player.winSprite, win.opaque ? sf::BlendNone : sf::BlendAlpha);
     window.draw(win.kills);
     window.draw(win.coins);
 }

@@ -2,6 +2,7 @@
 
 #include "app/main_data.hpp"
 #include "engine/layout_table.hpp"
+#include "engine/window_picture.hpp"
 #include "ui/volume_bar.hpp"
 
 namespace {
@@ -71,21 +72,15 @@ void UpdatePauseMenu(MainData& main, PauseMenu& pause)
 void DrawFrozenGame(MainData& main, PauseMenu& pause)
 {
     sf::RenderWindow& window = main.window;
-    const sf::Vector2u size = window.getSize();
-    if (pause.frozenTaken && pause.frozen && pause.frozen->getSize() == size) {
-        const sf::View canvasView = window.getView();
-        window.setView(sf::View(sf::FloatRect(0.f, 0.f, static_cast<float>(size.x), static_cast<float>(size.y))));
-        window.draw(sf::Sprite(*pause.frozen), sf::BlendNone);
-        window.setView(canvasView);
+    if (pause.frozenTaken && pause.frozen && pause.frozen->getSize() == window.getSize()) {
+        ShowWindowPicture(*pause.frozen, window);
         return;
     }
     DrawGame(main);
     window.draw(pause.shadow.sprite);
     if (!pause.frozen)
         pause.frozen = std::make_unique<sf::Texture>();
-    pause.frozenTaken = pause.frozen->getSize() == size || pause.frozen->create(size.x, size.y);
-    if (pause.frozenTaken)
-        pause.frozen->update(window);
+    pause.frozenTaken = TakeWindowPicture(*pause.frozen, window);
 }
 
 void ForgetFrozenGame(PauseMenu& pause)

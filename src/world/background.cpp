@@ -7,6 +7,7 @@
 #include "engine/draw_in_view.hpp"
 #include "engine/input.hpp"
 #include "engine/layout_table.hpp"
+#include "engine/window_picture.hpp"
 
 #include <SFML/Graphics/RenderWindow.hpp>
 
@@ -195,40 +196,29 @@ void DrawLayers(Background& background, sf::RenderTarget& window)
 
 // Everything the layers' picture depends on: the target's size, the view
 // and its viewport, each layer's place and width.
-std::vector<float> BackdropKey(const Background& background, const sf::RenderTarget& window)
+BackdropShows BackdropKey(const Background& background, const sf::RenderTarget& window)
 {
     const sf::View& view = window.getView();
     const sf::FloatRect port = view.getViewport();
-    std::vector<float> key = {static_cast<float>(window.getSize().x), static_cast<float>(window.getSize().y),
-                              view.getCenter().x, view.getCenter().y, view.getSize().x, view.getSize().y,
-                              view.getRotation(), port.left, port.top, port.width, port.height};
+    BackdropShows key{};
+    std::size_t at = 0;
+    for (float value : {static_cast<float>(window.getSize().x), static_cast<float>(window.getSize().y),
+                        view.getCenter().x, view.getCenter().y, view.getSize().x, view.getSize().y,
+                        view.getRotation(), port.left, port.top, port.width, port.height})
+        key[at++] = value;
     for (const sf::Sprite* layer : {&background.sky, &background.sun, &background.layer5, &background.layer4,
                                     &background.layer3, &background.layer2, &background.layer1}) {
-        key.push_back(layer->getPosition().x);
-        key.push_back(layer->getPosition().y);
-        key.push_back(static_cast<float>(layer->getTextureRect().width));
+        key[at++] = layer->getPosition().x;
+        key[at++] = layer->getPosition().y;
+        key[at++] = static_cast<float>(layer->getTextureRect().width);
     }
     return key;
 }
 
-void TakeBackdrop(KeptBackdrop& kept, sf::RenderWindow& screen, const std::vector<float>& shows)
+void TakeBackdrop(KeptBackdrop& kept, sf::RenderWindow& screen, const BackdropShows& shows)
 {
-    const sf::Vector2u size = screen.getSize();
-    kept.taken = kept.picture.getSize() == size || kept.picture.create(size.x, size.y);
-    if (!kept.taken)
-        return;
-    kept.picture.update(screen);
+    kept.taken = TakeWindowPicture(kept.picture, screen);
     kept.shows = shows;
-}
-
-// The whole window as it was taken, pixel for pixel.
-void ShowKeptBackdrop(const KeptBackdrop& kept, sf::RenderWindow& screen)
-{
-    const sf::View view = screen.getView();
-    const sf::Vector2u size = screen.getSize();
-    screen.setView(sf::View(sf::FloatRect(0.f, 0.f, static_cast<float>(size.x), static_cast<float>(size.y))));
-    screen.draw(sf::Sprite(kept.picture), sf::BlendNone);
-    screen.setView(view);
 }
 
 void StepDecorAnimation(DecorAnimation& decor, float dt, Player& player)
@@ -363,10 +353,10 @@ void DrawBackground(Game& game, sf::RenderTarget& window)
     if (!background.kept)
         background.kept = std::make_shared<KeptBackdrop>();
     KeptBackdrop& kept = *background.kept;
-    const std::vector<float> shows = BackdropKey(background, window);
+    const BackdropShows shows = BackdropKey(background, window);
     sf::RenderWindow* screen = dynamic_cast<sf::RenderWindow*>(&window);
     if (screen && kept.taken && kept.shows == shows) {
-        ShowKeptBackdrop(kept, *screen);
+        ShowWindowPicture(kept.picture, *screen);
     } else {
         DrawLayers(background, window);
         if (screen && shows == kept.lastFrame)

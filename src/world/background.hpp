@@ -5,6 +5,7 @@
 #include <SFML/Graphics/RenderTexture.hpp>
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/VertexArray.hpp>
+#include <array>
 #include <memory>
 #include <vector>
 
@@ -55,10 +56,14 @@ struct FarPlane {
 // still (the arena's one screen, a player at rest) it is the same picture
 // every frame. Taken from the window the second frame alike, it is shown
 // from then on, unblended, until the view or the layers move.
+// The window's size (2), the view (5), its viewport (4) and each of the
+// seven layers' place and width (3 each).
+using BackdropShows = std::array<float, 2 + 5 + 4 + 7 * 3>;
+
 struct KeptBackdrop {
     sf::Texture picture;
-    std::vector<float> shows;      // the view, the window's size and the layers' places it was taken with
-    std::vector<float> lastFrame;  // the same, of the frame before
+    BackdropShows shows{};      // the view, the window's size and the layers' places it was taken with
+    BackdropShows lastFrame{};  // the same, of the frame before
     bool taken = false;
 };
 
