@@ -89,28 +89,34 @@ bool ReadAtStartup(std::string_view path)
 
 std::vector<std::string> PicturesLeftBehind(int next)
 {
-    std::vector<std::string> paths;
-    const std::vector<std::string> wanted = LoadingPictures(next);
-    if (next == LOADING_RUN) {
-        for (std::string& path : LoadingPictures(LOADING_ARENA))
-            if (!Lists(wanted, path))
-                paths.push_back(std::move(path));
-    } else if (next == LOADING_ARENA) {
+    std::vector<std::string> behind;
+    if (next == LOADING_RUN || next == LOADING_HUB)
+        behind = LoadingPictures(LOADING_ARENA);
+    if (next == LOADING_ARENA || next == LOADING_HUB)
         for (std::string& path : PicturesUnder(kSceneryFolders))
-            if (!Lists(wanted, path) && !ReadAtStartup(path))
-                paths.push_back(std::move(path));
-    } else if (next == LOADING_HUB) {
+            if (!ReadAtStartup(path))
+                behind.push_back(std::move(path));
+    if (next == LOADING_HUB)
         for (std::string& path : TutorialPictures())
-            if (!Lists(wanted, path))
-                paths.push_back(std::move(path));
-    }
+            behind.push_back(std::move(path));
+    const std::vector<std::string> wanted = LoadingPictures(next);
+    std::vector<std::string> paths;
+    for (std::string& path : behind)
+        if (!Lists(wanted, path) && !Lists(paths, path))
+            paths.push_back(std::move(path));
     return paths;
 }
 
 std::vector<std::string> LoadingPictures(int next)
 {
     switch (next) {
-    case LOADING_RUN: return PicturesUnder(kRunFolders);
+    case LOADING_RUN: {
+        // The tutorial's beach is under the backdrops' folder, but no level shows it.
+        std::vector<std::string> paths = PicturesUnder(kRunFolders);
+        const std::vector<std::string> tutorial = TutorialPictures();
+        std::erase_if(paths, [&](const std::string& path) { return Lists(tutorial, path); });
+        return paths;
+    }
     case LOADING_ARENA: return PicturesUnder(kArenaFolders);
     case LOADING_HUB: return HubPictures();
     default: return {};

@@ -15,7 +15,8 @@ struct Game;
 std::vector<std::string> LoadingPictures(int next);
 // The pictures let go of as it starts, read again on the way back: a run
 // leaves the arena's behind (the boss above all), the arena the run's
-// scenery, and the first arrival in the hub the tutorial's for good.
+// scenery, and the hub both, and the tutorial's for good. The hub lets go
+// of them at every arrival, whether its loading screen runs or not.
 std::vector<std::string> PicturesLeftBehind(int next);
 void StartLoading(Game& game, int next);
 // Reads the pictures of `next` at once, for a debug key that goes there

@@ -53,6 +53,12 @@ struct AssetEntry {
     // mostly holes (the patterns' scenery, the hub's rock): the holes cost
     // neither memory nor a software renderer's fill.
     bool sparse = false;
+    // Pictures shown in one place only (the hub's own, the dress room's
+    // skins, of which one at a time is worn): kept in memory as their
+    // palette's indices, a byte a pixel where a texture takes four, and
+    // coloured into their texture only while shown (FoldPictures). A file
+    // without a palette is kept as any other picture.
+    bool folded = false;
 
     bool IsSheet() const { return !framesPerRow.empty(); }
     int FramesInRow(int row) const {

@@ -60,6 +60,13 @@ constexpr AssetEntry PackedSheet(const char* path, int cw, int ch, std::span<con
     return entry;
 }
 
+// A picture shown in one place only, kept folded while that place is far
+// (see AssetEntry).
+constexpr AssetEntry Folded(AssetEntry entry) {
+    entry.folded = true;
+    return entry;
+}
+
 constexpr AssetEntry Sound(const char* path) {
     return {path, AssetKind::Sound, 0, 0, 0, 0, 0, {}, false, nullptr, nullptr, "", false};
 }
@@ -160,12 +167,12 @@ const AssetEntry kAssets[] = {
     // Seven display sheets share one layout: 20 rows of 209 x 116 cells,
     // loaded packed: only 326 of the grid's 980 cells are used.
     PackedSheet("Assets/Sprites/Player/spriteSheetPlayerAllNoArms2.png", 209, 116, kPlayerRows, kPlayerPacking),
-    PackedSheet("Assets/Sprites/Player/spritesheetplayerAllFini.png", 209, 116, kPlayerRows, kPlayerPacking),
-    PackedSheet("Assets/Sprites/Player/spritesheetplayerBrun.png", 209, 116, kPlayerRows, kPlayerPacking),
-    PackedSheet("Assets/Sprites/Player/spritesheetplayerRose.png", 209, 116, kPlayerRows, kPlayerPacking),
-    PackedSheet("Assets/Sprites/Player/spritesheetplayerVert.png", 209, 116, kPlayerRows, kPlayerPacking),
-    PackedSheet("Assets/Sprites/Player/spritesheetplayerVertBleu.png", 209, 116, kPlayerRows, kPlayerPacking),
-    PackedSheet("Assets/Sprites/Player/spritesheetplayerViolet.png", 209, 116, kPlayerRows, kPlayerPacking),
+    Folded(PackedSheet("Assets/Sprites/Player/spritesheetplayerAllFini.png", 209, 116, kPlayerRows, kPlayerPacking)),
+    Folded(PackedSheet("Assets/Sprites/Player/spritesheetplayerBrun.png", 209, 116, kPlayerRows, kPlayerPacking)),
+    Folded(PackedSheet("Assets/Sprites/Player/spritesheetplayerRose.png", 209, 116, kPlayerRows, kPlayerPacking)),
+    Folded(PackedSheet("Assets/Sprites/Player/spritesheetplayerVert.png", 209, 116, kPlayerRows, kPlayerPacking)),
+    Folded(PackedSheet("Assets/Sprites/Player/spritesheetplayerVertBleu.png", 209, 116, kPlayerRows, kPlayerPacking)),
+    Folded(PackedSheet("Assets/Sprites/Player/spritesheetplayerViolet.png", 209, 116, kPlayerRows, kPlayerPacking)),
     Sheet("Assets/Sprites/Player/cinematicTuto1.png", 515, 83, kCinematicRows,
           "clips 5 and 6 have no frames, so the sheet stops after clip 4's row"),
     Sheet("Assets/Sprites/Player/SpriteSheetSubstanceJump.png", 170, 143, kGrid<1, 36>),
@@ -333,45 +340,45 @@ const AssetEntry kAssets[] = {
     Still("Assets/Sprites/Boss/Food/Food4.png", 32, 32, "as Food1"),
 
     // ---- Hub (Assets/Sprites/Maps/Hub/) -------------------------------------
-    Still("Assets/Sprites/Maps/Hub/TestHub.png", 3840, 2370,
-          "3840 wide, bottom at y = 1080; the hub camera reaches up to y = -1290, so 1080 + 1290 = 2370 tall"),
+    Folded(Still("Assets/Sprites/Maps/Hub/TestHub.png", 3840, 2370,
+                 "3840 wide, bottom at y = 1080; the hub camera reaches up to y = -1290, so 1080 + 1290 = 2370 tall")),
     Sparsely(Still("Assets/Sprites/Maps/Hub/HubDetails.png", 3840, 2374, "top-left (0, -1294), down to 1080, over the whole map")),
     Sparsely(Still("Assets/Sprites/Maps/Hub/Rocher.png", 3840, 2370,
           "foreground rock, top-left (0, -1290), down to 1080, over the whole map; may be cropped to its art's "
           "extent (its top-left stays fixed)")),
-    Still("Assets/Sprites/Maps/Hub/SwordsDummy.png", 273, 240,
-          "at (3000, 530): the training dummy's width (273) from its top down to the enemies' ground line 770"),
-    Still("Assets/Sprites/Maps/Hub/GlowSubstance.png", 551, 673,
-          "glow over the card selector's vat: from (1600, 100) to the vat decor's bottom-right (1860 + 291, "
-          "425 + 348)"),
-    Still("Assets/Sprites/Maps/Hub/Scoreboard.png", 420, 310,
-          "at (2679, -100), standing on the long hub floor whose top is y = 210: 310 tall"),
-    Still("Assets/Sprites/Maps/Hub/ScoreboardTriggered.png", 420, 310, "lit variant of Scoreboard"),
-    Still("Assets/Sprites/Maps/Hub/Dressroom.png", 400, 364,
-          "at (78, -1164), standing on the upper floor whose top is y = -800: 364 tall"),
-    Still("Assets/Sprites/Maps/Hub/DressroomTriggered.png", 400, 364, "lit variant of Dressroom"),
-    Sheet("Assets/Sprites/Maps/Hub/BarAnimation.png", 258, 133, kGrid<2, 23>,
-          "the quest board's bar: row 0 idle, row 1 while the player stands at it"),
-    Sheet("Assets/Sprites/Maps/Hub/AnimationLaboratory.png", 230, 115, kGrid<1, 28>),
-    Sheet("Assets/Sprites/Maps/Hub/FullSpriteSheetLabo.png", 426, 417, kSellerRows,
-          "row 0 idle (16), row 2 serving (20); row 1 unused but kept so the row numbers match"),
-    Sheet("Assets/Sprites/Maps/Hub/FullSpriteSheetSubstance.png", 291, 348, kGrid<2, 8>,
-          "the card selector's vat: row 0 idle, row 1 while the player stands at it"),
-    Sheet("Assets/Sprites/Maps/Hub/AnimationSkins.png", 228, 213, kGrid<1, 11>),
-    Still("Assets/Sprites/Maps/Hub/CardSelectorBackground.png", kScreenWidth, kScreenHeight, "full-screen panel at the view's top-left"),
-    Still("Assets/Sprites/Maps/Hub/CardsSelectors.png", 742, 682,
-          "at (567, 182), over the six spell buttons (230.4 x 330.48, 2 rows of 3 from (578.2, 184.4)); the "
-          "last ends at (1307.8, 863.7)"),
-    Still("Assets/Sprites/Maps/Hub/CardSelection.png", 242, 342,
-          "marker on a picked spell button (230.4 x 330.48) with a ~5 px margin; its slots are 265 apart"),
-    Still("Assets/Sprites/Maps/Hub/LaboShop.png", kScreenWidth, kScreenHeight, "full-screen panel at the view's top-left"),
-    Still("Assets/Sprites/Maps/Hub/LaboPotion.png", 60, 96,
-          "potion icons 65 px apart in rows 128 px apart: under 65 wide and 128 tall"),
-    Still("Assets/Sprites/Maps/Hub/QuestPanel.png", kScreenWidth, kScreenHeight, "full-screen panel at the view's top-left"),
-    Still("Assets/Sprites/Maps/Hub/BarQuests.png", kScreenWidth, kScreenHeight, "full-screen overlay at the view's top-left"),
-    Still("Assets/Sprites/Maps/Hub/QuestSelection.png", 416, 698,
-          "marker at (301 + 436 q, 183) around quest button q (403.2 x 680.4 at (307.6 + 436.8 q, 191.8))"),
-    Still("Assets/Sprites/Maps/Hub/RecapPannel.png", kScreenWidth, kScreenHeight, "full-screen panel at the view's top-left"),
+    Folded(Still("Assets/Sprites/Maps/Hub/SwordsDummy.png", 273, 240,
+                 "at (3000, 530): the training dummy's width (273) from its top down to the enemies' ground line 770")),
+    Folded(Still("Assets/Sprites/Maps/Hub/GlowSubstance.png", 551, 673,
+                 "glow over the card selector's vat: from (1600, 100) to the vat decor's bottom-right (1860 + 291, "
+                 "425 + 348)")),
+    Folded(Still("Assets/Sprites/Maps/Hub/Scoreboard.png", 420, 310,
+                 "at (2679, -100), standing on the long hub floor whose top is y = 210: 310 tall")),
+    Folded(Still("Assets/Sprites/Maps/Hub/ScoreboardTriggered.png", 420, 310, "lit variant of Scoreboard")),
+    Folded(Still("Assets/Sprites/Maps/Hub/Dressroom.png", 400, 364,
+                 "at (78, -1164), standing on the upper floor whose top is y = -800: 364 tall")),
+    Folded(Still("Assets/Sprites/Maps/Hub/DressroomTriggered.png", 400, 364, "lit variant of Dressroom")),
+    Folded(Sheet("Assets/Sprites/Maps/Hub/BarAnimation.png", 258, 133, kGrid<2, 23>,
+                 "the quest board's bar: row 0 idle, row 1 while the player stands at it")),
+    Folded(Sheet("Assets/Sprites/Maps/Hub/AnimationLaboratory.png", 230, 115, kGrid<1, 28>)),
+    Folded(Sheet("Assets/Sprites/Maps/Hub/FullSpriteSheetLabo.png", 426, 417, kSellerRows,
+                 "row 0 idle (16), row 2 serving (20); row 1 unused but kept so the row numbers match")),
+    Folded(Sheet("Assets/Sprites/Maps/Hub/FullSpriteSheetSubstance.png", 291, 348, kGrid<2, 8>,
+                 "the card selector's vat: row 0 idle, row 1 while the player stands at it")),
+    Folded(Sheet("Assets/Sprites/Maps/Hub/AnimationSkins.png", 228, 213, kGrid<1, 11>)),
+    Folded(Still("Assets/Sprites/Maps/Hub/CardSelectorBackground.png", kScreenWidth, kScreenHeight, "full-screen panel at the view's top-left")),
+    Folded(Still("Assets/Sprites/Maps/Hub/CardsSelectors.png", 742, 682,
+                 "at (567, 182), over the six spell buttons (230.4 x 330.48, 2 rows of 3 from (578.2, 184.4)); the "
+                 "last ends at (1307.8, 863.7)")),
+    Folded(Still("Assets/Sprites/Maps/Hub/CardSelection.png", 242, 342,
+                 "marker on a picked spell button (230.4 x 330.48) with a ~5 px margin; its slots are 265 apart")),
+    Folded(Still("Assets/Sprites/Maps/Hub/LaboShop.png", kScreenWidth, kScreenHeight, "full-screen panel at the view's top-left")),
+    Folded(Still("Assets/Sprites/Maps/Hub/LaboPotion.png", 60, 96,
+                 "potion icons 65 px apart in rows 128 px apart: under 65 wide and 128 tall")),
+    Folded(Still("Assets/Sprites/Maps/Hub/QuestPanel.png", kScreenWidth, kScreenHeight, "full-screen panel at the view's top-left")),
+    Folded(Still("Assets/Sprites/Maps/Hub/BarQuests.png", kScreenWidth, kScreenHeight, "full-screen overlay at the view's top-left")),
+    Folded(Still("Assets/Sprites/Maps/Hub/QuestSelection.png", 416, 698,
+                 "marker at (301 + 436 q, 183) around quest button q (403.2 x 680.4 at (307.6 + 436.8 q, 191.8))")),
+    Folded(Still("Assets/Sprites/Maps/Hub/RecapPannel.png", kScreenWidth, kScreenHeight, "full-screen panel at the view's top-left")),
     Still("Assets/Sprites/Maps/Hub/Purse.png", 96, 96,
           "HUD purse 75 px in from the top-left and the recap icon at (699, 250); its count goes 50 px right of "
           "it, before the bird icon at x 950"),

@@ -46,10 +46,10 @@ const AssetEntry* ManifestEntry(Assets& assets, const std::string& path)
     return nullptr;
 }
 
-// In the cache with its pixels: neither never read nor released since.
+// In the cache with its pixels, or folded: shown without reading its file.
 bool Holds(const Assets& assets, const std::string& path)
 {
-    return assets.textures.count(path) && !assets.released.count(path);
+    return assets.textures.count(path) && (!assets.released.count(path) || assets.folds.count(path));
 }
 
 // A picture read again after its release goes into the texture it had, so
@@ -78,23 +78,51 @@ struct DecodedPicture {
     // `quads` put them back in place.
     bool sparse = false;
     sf::VertexArray quads;
+    // A picture read as its palette's indices (a folded one, or a sparse
+    // one before it is cut): `pixels` stay null.
+    Fold fold;
 };
 
 std::size_t PixelBytes(const DecodedPicture& picture)
 {
+    if (picture.fold.indices)
+        return picture.fold.indices->size();
     return picture.pixels ? std::size_t{picture.size.x} * picture.size.y * 4 : 0;
 }
+
+// A whole picture's pixels as RGBA, whether decoded so or kept as its
+// palette's indices (`fold`).
+struct WholePixels {
+    const DecodedPicture& picture;
+
+    sf::Uint8 Alpha(std::size_t at) const
+    {
+        const Fold& fold = picture.fold;
+        return fold.indices ? fold.colours[(*fold.indices)[at] * 4u + 3] : picture.pixels[at * 4 + 3];
+    }
+    // `count` pixels from the one at `at` on, to `to` as RGBA.
+    void Copy(std::size_t at, std::size_t count, sf::Uint8* to) const
+    {
+        const Fold& fold = picture.fold;
+        if (!fold.indices) {
+            std::copy_n(picture.pixels.get() + at * 4, count * 4, to);
+            return;
+        }
+        for (std::size_t i = 0; i < count; ++i)
+            std::memcpy(to + i * 4, fold.colours.data() + (*fold.indices)[at + i] * 4u, 4);
+    }
+};
 
 sf::IntRect FindVisibleArea(const DecodedPicture& picture)
 {
     const sf::Vector2u size = picture.size;
-    const sf::Uint8* pixels = picture.pixels.get();
+    const WholePixels pixels{picture};
     int left = static_cast<int>(size.x), right = -1, top = static_cast<int>(size.y), bottom = -1;
     for (int y = 0; y < static_cast<int>(size.y); y++) {
-        const sf::Uint8* row = pixels + static_cast<size_t>(y) * size.x * 4;
+        const std::size_t row = static_cast<size_t>(y) * size.x;
         int first = -1, last = -1;
         for (int x = 0; x < static_cast<int>(size.x); x++)
-            if (row[x * 4 + 3] != 0) {
+            if (pixels.Alpha(row + static_cast<size_t>(x)) != 0) {
                 if (first < 0)
                     first = x;
                 last = x;
@@ -116,11 +144,12 @@ struct CellsSeen {
 
     void Widen(const DecodedPicture& picture, unsigned fromRow, unsigned toRow)
     {
+        const WholePixels pixels{picture};
         for (unsigned y = fromRow; y < toRow; ++y) {
-            const sf::Uint8* row = picture.pixels.get() + std::size_t{y} * picture.size.x * 4;
+            const std::size_t row = std::size_t{y} * picture.size.x;
             bool any = false;
             for (unsigned x = 0; x < picture.size.x; ++x)
-                if (row[x * 4 + 3] != 0) {
+                if (pixels.Alpha(row + x) != 0) {
                     const int across = static_cast<int>(x) % cellWidth;
                     left = std::min(left, across), right = std::max(right, across);
                     any = true;
@@ -137,9 +166,10 @@ struct CellsSeen {
 
 bool IsOpaque(const DecodedPicture& picture)
 {
-    const std::size_t pixels = std::size_t{picture.size.x} * picture.size.y;
-    for (std::size_t i = 0; i < pixels; ++i)
-        if (picture.pixels[i * 4 + 3] != 255)
+    const std::size_t count = std::size_t{picture.size.x} * picture.size.y;
+    const WholePixels pixels{picture};
+    for (std::size_t i = 0; i < count; ++i)
+        if (pixels.Alpha(i) != 255)
             return false;
     return true;
 }
@@ -172,24 +202,25 @@ DecodedPicture DecodeWholePicture(const std::filesystem::path& file)
 // its row uses are kept, at their packed places. The whole sheet is never
 // held in memory, only the cells that are drawn.
 
-// Copies the used cells' part of line y of the sheet to the packed pixels:
-// RGBA, or palette indices (one byte a pixel) given their colours.
-void PackSheetLine(const AssetEntry& sheet, int y, const sf::Uint8* line, sf::Uint8* packed,
+// Copies the used cells' part of line y of the sheet to the packed pixels,
+// as they are (`bytes` a pixel: RGBA, or a folded sheet's palette indices),
+// or palette indices (a byte a pixel) given their colours as RGBA.
+void PackSheetLine(const AssetEntry& sheet, int y, const sf::Uint8* line, sf::Uint8* packed, size_t bytes,
                    const sf::Uint8* palette = nullptr)
 {
     const int row = y / sheet.cellHeight;
     const int columns = sheet.PackedColumns();
-    const size_t cellBytes = static_cast<size_t>(sheet.cellWidth) * 4;
-    const size_t packedLine = static_cast<size_t>(sheet.PackedWidth()) * 4;
+    const size_t outBytes = palette ? 4 : bytes, inBytes = palette ? 1 : bytes;
+    const size_t cellWidth = static_cast<size_t>(sheet.cellWidth);
     for (int frame = 0; frame < sheet.FramesInRow(row); ++frame) {
         const int index = sheet.PackedIndex(row, frame);
         const size_t top = static_cast<size_t>(index / columns * sheet.cellHeight + y % sheet.cellHeight);
-        sf::Uint8* to = packed + top * packedLine + static_cast<size_t>(index % columns) * cellBytes;
+        sf::Uint8* to = packed + (top * static_cast<size_t>(sheet.PackedWidth()) + static_cast<size_t>(index % columns) * cellWidth) * outBytes;
+        const sf::Uint8* from = line + static_cast<size_t>(frame) * cellWidth * inBytes;
         if (!palette) {
-            std::copy_n(line + static_cast<size_t>(frame) * cellBytes, cellBytes, to);
+            std::copy_n(from, cellWidth * bytes, to);
             continue;
         }
-        const sf::Uint8* from = line + static_cast<size_t>(frame) * static_cast<size_t>(sheet.cellWidth);
         for (int x = 0; x < sheet.cellWidth; ++x)
             std::memcpy(to + static_cast<size_t>(x) * 4, palette + static_cast<size_t>(from[x]) * 4, 4);
     }
@@ -240,12 +271,14 @@ void QuietPngWarning(png_structp, png_const_charp) {}
 
 // Reads a non-interlaced sheet of the manifest's size line by line into
 // `line` (room for one line of RGBA) and packs it, telling `rowsDone` as
-// bands of packed rows complete. An 8-bit palette sheet (as the generator
-// writes them) is read as indices and only the kept cells get their
-// colours; the rest go through libpng's own expansion.
+// bands of packed rows complete. A palette sheet (as the generator writes
+// them) is read as indices and only the kept cells get their colours; the
+// rest go through libpng's own expansion. Given `keptColours`, the indices
+// are packed as they are (a byte a pixel) and the palette's colours go
+// there; a file without a palette is then not read (NotByLines).
 // Only plain locals here: libpng reports errors by jumping back to the setjmp.
 LineRead ReadPackedLines(std::FILE* in, const AssetEntry& sheet, sf::Uint8* line, sf::Uint8* packed,
-                         const std::function<void(unsigned)>& rowsDone)
+                         const std::function<void(unsigned)>& rowsDone, sf::Uint8* keptColours = nullptr)
 {
     png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, QuietPngError, QuietPngWarning);
     png_infop info = png ? png_create_info_struct(png) : nullptr;
@@ -262,11 +295,12 @@ LineRead ReadPackedLines(std::FILE* in, const AssetEntry& sheet, sf::Uint8* line
     const bool fits = png_get_image_width(png, info) == static_cast<png_uint_32>(sheet.width)
                    && png_get_image_height(png, info) == static_cast<png_uint_32>(sheet.height)
                    && png_get_interlace_type(png, info) == PNG_INTERLACE_NONE;
-    const bool indexed = png_get_color_type(png, info) == PNG_COLOR_TYPE_PALETTE && png_get_bit_depth(png, info) == 8;
+    const bool indexed = png_get_color_type(png, info) == PNG_COLOR_TYPE_PALETTE;
     sf::Uint8 colours[256 * 4];
     if (fits && indexed) {
-        ReadPalette(png, info, colours);
-    } else if (fits) {
+        ReadPalette(png, info, keptColours ? keptColours : colours);
+        png_set_packing(png);  // 1, 2 and 4-bit indices a byte each
+    } else if (fits && !keptColours) {
         png_set_expand(png);  // palette, low grey depths and transparency chunks to 8-bit RGB(A)
         png_set_strip_16(png);
         png_set_gray_to_rgb(png);
@@ -275,15 +309,46 @@ LineRead ReadPackedLines(std::FILE* in, const AssetEntry& sheet, sf::Uint8* line
     if (fits)
         png_read_update_info(png, info);
     const size_t pixelBytes = indexed ? 1 : 4;
-    const bool readable = fits && png_get_rowbytes(png, info) == static_cast<size_t>(sheet.width) * pixelBytes;
+    const bool readable = fits && (indexed || !keptColours)
+                       && png_get_rowbytes(png, info) == static_cast<size_t>(sheet.width) * pixelBytes;
     for (int y = 0; readable && y < sheet.height; ++y) {
         png_read_row(png, line, nullptr);
-        PackSheetLine(sheet, y, line, packed, indexed ? colours : nullptr);
+        if (keptColours)
+            PackSheetLine(sheet, y, line, packed, 1);
+        else
+            PackSheetLine(sheet, y, line, packed, 4, indexed ? colours : nullptr);
         if (const unsigned rows = PackedRowsDone(sheet, y))
             rowsDone(rows);
     }
     png_destroy_read_struct(&png, &info, nullptr);
     return readable ? LineRead::Done : LineRead::NotByLines;
+}
+
+// Reads a folded sheet's file into `picture`'s fold: its palette's
+// indices, packed. False for a file that has no palette.
+bool DecodeFoldedSheet(DecodedPicture& picture, const std::filesystem::path& file, const AssetEntry& sheet)
+{
+    const sf::Vector2u size(static_cast<unsigned>(sheet.PackedWidth()), static_cast<unsigned>(sheet.PackedHeight()));
+    // Zeroed: the slots after the last cell are never shown.
+    auto indices = std::make_shared<std::vector<sf::Uint8>>(std::size_t{size.x} * size.y);
+    Fold fold{nullptr, {}, size};
+    LineRead read = LineRead::Failed;
+    if (std::FILE* in = std::fopen(file.c_str(), "rb")) {
+        auto line = std::make_unique<sf::Uint8[]>(static_cast<size_t>(sheet.width) * 4);
+        read = ReadPackedLines(in, sheet, line.get(), indices->data(), [](unsigned) {}, fold.colours.data());
+        std::fclose(in);
+    }
+    if (read != LineRead::Done)
+        return false;
+    fold.indices = std::move(indices);
+    picture.size = size;
+    picture.fold = std::move(fold);
+    CellsSeen seen{sheet.cellWidth, sheet.cellHeight};
+    seen.Widen(picture, 0, size.y);
+    picture.cellsArea = seen.Area();
+    picture.visible = {0, 0, static_cast<int>(size.x), static_cast<int>(size.y)};
+    picture.ok = true;
+    return true;
 }
 
 // Decodes a packed sheet into `picture`, telling `rowsDone` how many rows
@@ -324,7 +389,7 @@ void DecodePackedSheet(DecodedPicture& picture, const std::filesystem::path& fil
                                                             static_cast<unsigned>(sheet.height));
         for (int y = 0; picture.ok && y < sheet.height; ++y)
             PackSheetLine(sheet, y, whole.pixels.get() + static_cast<size_t>(y) * whole.size.x * 4,
-                          picture.pixels.get());
+                          picture.pixels.get(), 4);
         if (picture.ok)
             done(picture.size.y);
     }
@@ -334,6 +399,65 @@ void DecodePackedSheet(DecodedPicture& picture, const std::filesystem::path& fil
     picture.visible = {0, 0, static_cast<int>(width), static_cast<int>(height)};
 }
 
+// ---- Pictures read as their palette's indices --------------------------------
+
+// Reads a non-interlaced palette picture's indices, a byte a pixel, and its
+// colours. Only plain locals here: libpng reports errors by jumping back
+// to the setjmp.
+bool ReadIndices(std::FILE* in, std::vector<sf::Uint8>& indices, sf::Vector2u& size, sf::Uint8* colours)
+{
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, nullptr, QuietPngError, QuietPngWarning);
+    png_infop info = png ? png_create_info_struct(png) : nullptr;
+    if (!info) {
+        png_destroy_read_struct(&png, nullptr, nullptr);
+        return false;
+    }
+    if (setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, &info, nullptr);
+        return false;
+    }
+    png_init_io(png, in);
+    png_read_info(png, info);
+    bool read = png_get_color_type(png, info) == PNG_COLOR_TYPE_PALETTE
+             && png_get_interlace_type(png, info) == PNG_INTERLACE_NONE;
+    if (read) {
+        ReadPalette(png, info, colours);
+        png_set_packing(png);  // 1, 2 and 4-bit indices a byte each
+        png_read_update_info(png, info);
+        size = {png_get_image_width(png, info), png_get_image_height(png, info)};
+        read = png_get_rowbytes(png, info) == size.x;
+    }
+    if (read) {
+        indices.resize(std::size_t{size.x} * size.y);
+        for (unsigned y = 0; y < size.y; ++y)
+            png_read_row(png, indices.data() + std::size_t{y} * size.x, nullptr);
+    }
+    png_destroy_read_struct(&png, &info, nullptr);
+    return read;
+}
+
+// A palette picture read as its indices (`fold`), a quarter of its RGBA:
+// a sparse picture is cut from them, its whole RGBA never held. Not ok for
+// a file without a palette.
+DecodedPicture DecodeIndexedPicture(const std::filesystem::path& file)
+{
+    DecodedPicture picture;
+    auto indices = std::make_shared<std::vector<sf::Uint8>>();
+    std::FILE* in = std::fopen(file.c_str(), "rb");
+    if (!in)
+        return picture;
+    picture.ok = ReadIndices(in, *indices, picture.size, picture.fold.colours.data());
+    std::fclose(in);
+    if (!picture.ok)
+        return picture;
+    picture.fold.indices = std::move(indices);
+    picture.fold.size = picture.size;
+    picture.visible = FindVisibleArea(picture);
+    picture.opaque = IsOpaque(picture);
+    picture.offset = ReadPictureOffset(file);
+    return picture;
+}
+
 // ---- Sparse pictures --------------------------------------------------------
 
 bool PieceShowsAnything(const DecodedPicture& whole, int left, int top)
@@ -341,10 +465,11 @@ bool PieceShowsAnything(const DecodedPicture& whole, int left, int top)
     constexpr int kSide = AssetEntry::kPieceSize;
     const int right = std::min(left + kSide, static_cast<int>(whole.size.x));
     const int bottom = std::min(top + kSide, static_cast<int>(whole.size.y));
+    const WholePixels pixels{whole};
     for (int y = top; y < bottom; ++y) {
-        const sf::Uint8* row = whole.pixels.get() + (static_cast<size_t>(y) * whole.size.x) * 4;
+        const std::size_t row = static_cast<size_t>(y) * whole.size.x;
         for (int x = left; x < right; ++x)
-            if (row[static_cast<size_t>(x) * 4 + 3] != 0)
+            if (pixels.Alpha(row + static_cast<size_t>(x)) != 0)
                 return true;
     }
     return false;
@@ -391,8 +516,8 @@ DecodedPicture CutIntoPieces(DecodedPicture whole, bool repeats)
         const int height = std::min(kSide, static_cast<int>(whole.size.y) - from.y);
         const sf::Vector2i slot(static_cast<int>(i) % columns * kSide, static_cast<int>(i) / columns * kSide);
         for (int y = 0; y < height; ++y)
-            std::copy_n(whole.pixels.get() + (static_cast<size_t>(from.y + y) * whole.size.x + from.x) * 4,
-                        static_cast<size_t>(width) * 4, cut.pixels.get() + static_cast<size_t>(slot.y + y) * line + slot.x * 4);
+            WholePixels{whole}.Copy(static_cast<size_t>(from.y + y) * whole.size.x + static_cast<size_t>(from.x),
+                                    static_cast<size_t>(width), cut.pixels.get() + static_cast<size_t>(slot.y + y) * line + slot.x * 4);
         AppendPiece(cut.quads, sf::Vector2f(from - sf::Vector2i(repeats ? 0 : visible.left, visible.top)), sf::Vector2f(slot), static_cast<float>(width),
                     static_cast<float>(height));
     }
@@ -406,11 +531,15 @@ void DecodePictureInto(DecodedPicture& picture, const std::filesystem::path& fil
                        const std::function<void(unsigned)>& rowsDone)
 {
     if (entry && entry->sparse) {
-        picture = CutIntoPieces(DecodeWholePicture(file), entry->tiled);
+        DecodedPicture whole = DecodeIndexedPicture(file);
+        picture = CutIntoPieces(whole.ok ? std::move(whole) : DecodeWholePicture(file), entry->tiled);
     } else if (entry && entry->packed && entry->IsSheet()) {
-        DecodePackedSheet(picture, file, *entry, rowsDone);
+        if (!entry->folded || !DecodeFoldedSheet(picture, file, *entry))
+            DecodePackedSheet(picture, file, *entry, rowsDone);
     } else {
-        DecodedPicture whole = DecodeWholePicture(file);
+        DecodedPicture whole = entry && entry->folded ? DecodeIndexedPicture(file) : DecodedPicture{};
+        if (!whole.ok)
+            whole = DecodeWholePicture(file);
         if (whole.ok && entry && entry->IsSheet() && entry->cellWidth > 0 && entry->cellHeight > 0) {
             CellsSeen seen{entry->cellWidth, entry->cellHeight};
             seen.Widen(whole, 0, whole.size.y);
@@ -450,18 +579,60 @@ void RecordAreas(Assets& assets, const std::string& path, const DecodedPicture& 
         assets.pieces[path] = picture.quads;
 }
 
-bool UploadPicture(Assets& assets, sf::Texture& texture, const std::string& path, const DecodedPicture& picture)
+// Colours a fold into `texture`, a band of rows at a time: the whole
+// picture's RGBA is never held beside it.
+bool Unfold(sf::Texture& texture, const Fold& fold)
 {
-    if (!picture.ok || !texture.create(picture.size.x, picture.size.y))
+    if (!fold.indices || !texture.create(fold.size.x, fold.size.y))
         return false;
-    texture.update(picture.pixels.get());
+    std::uint32_t colours[256];
+    std::memcpy(colours, fold.colours.data(), sizeof colours);
+    constexpr unsigned kBandRows = 128;
+    const std::size_t width = fold.size.x;
+    std::vector<std::uint32_t> band(width * std::min(kBandRows, fold.size.y));
+    const sf::Uint8* index = fold.indices->data();
+    for (unsigned top = 0; top < fold.size.y; top += kBandRows) {
+        const unsigned rows = std::min(kBandRows, fold.size.y - top);
+        for (std::size_t i = 0; i < width * rows; ++i)
+            band[i] = colours[index[i]];
+        index += width * rows;
+        texture.update(reinterpret_cast<const sf::Uint8*>(band.data()), fold.size.x, rows, 0, top);
+    }
+    return true;
+}
+
+// Keeps a picture's fold for good, sharing the indices of one kept before
+// when they are the same (skins that differ only in their colours).
+const Fold& KeepFold(Assets& assets, const std::string& path, Fold fold)
+{
+    for (const auto& [other, kept] : assets.folds)
+        if (other != path && kept.indices && *kept.indices == *fold.indices) {
+            fold.indices = kept.indices;
+            break;
+        }
+    return assets.folds[path] = std::move(fold);
+}
+
+bool UploadPicture(Assets& assets, sf::Texture& texture, const std::string& path, DecodedPicture& picture)
+{
+    if (!picture.ok)
+        return false;
+    if (picture.fold.indices) {
+        if (!Unfold(texture, KeepFold(assets, path, std::move(picture.fold))))
+            return false;
+    } else {
+        if (!texture.create(picture.size.x, picture.size.y))
+            return false;
+        texture.update(picture.pixels.get());
+    }
     RecordAreas(assets, path, picture);
     return true;
 }
 
 bool LoadPicture(Assets& assets, sf::Texture& texture, const std::string& path)
 {
-    return UploadPicture(assets, texture, path, DecodePicture(AssetPath(assets, path), FindAsset(path)));
+    DecodedPicture picture = DecodePicture(AssetPath(assets, path), FindAsset(path));
+    return UploadPicture(assets, texture, path, picture);
 }
 
 bool LoadResource(Assets&, sf::Font& font, const std::string& full) { return font.loadFromFile(full); }
@@ -476,6 +647,14 @@ const Resource& Load(Assets& assets,
     auto found = cache.find(path);
     if (found != cache.end() && !assets.released.count(path))
         return *found->second;
+    if constexpr (std::is_same_v<Resource, sf::Texture>) {
+        const auto fold = assets.folds.find(path);
+        if (found != cache.end() && fold != assets.folds.end()) {
+            Unfold(*found->second, fold->second);  // no file read: its colours are at hand
+            assets.released.erase(path);
+            return *found->second;
+        }
+    }
     ManifestEntry(assets, path);
     auto resource = std::make_unique<Resource>();
     std::ostringstream quiet;
@@ -528,11 +707,32 @@ struct BackgroundDecoding {
     std::condition_variable handedOver;
     std::size_t uploaded = 0;                       // pictures handed to the cache, in order (under `room`)
     std::size_t bytesAhead = 0;                     // decoded pixels not handed over yet (under `room`)
+    unsigned rowsUploaded = 0;                      // rows of picture `uploaded` on its texture (under `room`)
 
     void WaitForRoom(std::size_t i)
     {
         std::unique_lock<std::mutex> lock(room);
         handedOver.wait(lock, [&] { return stop.load() || i == uploaded || bytesAhead < kDecodedAheadBytes; });
+    }
+    // A packed sheet waits between its bands for the uploads to come within
+    // kDecodedAheadBytes of its decoding: a big sheet is never held whole
+    // beside its texture. The picture the uploads wait for never waits on
+    // the others.
+    void WaitForUploads(std::size_t i, unsigned rows, std::size_t rowBytes)
+    {
+        std::unique_lock<std::mutex> lock(room);
+        handedOver.wait(lock, [&] {
+            const std::size_t pending = std::size_t{rows - (i == uploaded ? std::min(rows, rowsUploaded) : 0u)} * rowBytes;
+            return stop.load() || (pending <= kDecodedAheadBytes && (i == uploaded || pending + bytesAhead <= kDecodedAheadBytes));
+        });
+    }
+    void RowsUploaded(unsigned rows)
+    {
+        {
+            const std::lock_guard<std::mutex> lock(room);
+            rowsUploaded = rows;
+        }
+        handedOver.notify_all();
     }
     void Decoded(std::size_t i, std::size_t bytes)
     {
@@ -547,6 +747,7 @@ struct BackgroundDecoding {
         {
             const std::lock_guard<std::mutex> lock(room);
             uploaded++;
+            rowsUploaded = 0;
             bytesAhead -= std::min(bytesAhead, bytes);
         }
         handedOver.notify_all();
@@ -593,15 +794,22 @@ void HandOver(Assets& assets, BackgroundDecoding& decoding, std::unique_ptr<sf::
     const std::size_t i = decoding.Uploaded();
     const std::string& path = decoding.paths[i];
     DecodedPicture& picture = decoding.pictures[i];
+    const std::size_t bytes = PixelBytes(picture);
+    // Nothing shows a folded picture yet: it stays folded until asked for.
+    const bool folded = ok && picture.fold.indices;
     if (ok) {
         RecordAreas(assets, path, picture);
+        if (folded)
+            KeepFold(assets, path, std::move(picture.fold));
     } else {
-        texture = std::make_unique<sf::Texture>();
         ReportMissing(assets, path);
     }
+    if (!ok || folded)
+        texture = std::make_unique<sf::Texture>();
     Store(assets, path, std::move(texture));
+    if (folded)
+        assets.released.insert(path);
     assets.loadsBehind++;
-    const std::size_t bytes = PixelBytes(picture);
     picture = DecodedPicture{};  // its pixels are on the texture now
     decoding.partial.reset();
     decoding.rowsUp = 0;
@@ -628,7 +836,7 @@ bool UploadSome(Assets& assets, BackgroundDecoding& decoding, std::size_t& budge
     const std::size_t i = decoding.Uploaded();
     const bool done = decoding.decoded[i].load();
     const DecodedPicture& picture = decoding.pictures[i];  // its size and pixels are read once rows are ready
-    if (done && (!picture.ok || (decoding.partial && decoding.rowsUp >= picture.size.y))) {
+    if (done && (!picture.ok || picture.fold.indices || (decoding.partial && decoding.rowsUp >= picture.size.y))) {
         HandOver(assets, decoding, std::move(decoding.partial), picture.ok);
         return true;
     }
@@ -650,6 +858,7 @@ bool UploadSome(Assets& assets, BackgroundDecoding& decoding, std::size_t& budge
                              decoding.rowsUp);
     GiveBackPages(picture.pixels.get() + rowBytes * decoding.rowsUp, rowBytes * rows);
     decoding.rowsUp += rows;
+    decoding.RowsUploaded(decoding.rowsUp);
     budget -= std::min(budget, rowBytes * rows);
     if (done && decoding.rowsUp >= picture.size.y)
         HandOver(assets, decoding, std::move(decoding.partial), true);
@@ -682,7 +891,10 @@ void StartDecoding(Assets& assets, const std::vector<std::string>& paths)
                 break;
             DecodePictureInto(shared->pictures[i],
                               root.empty() ? std::filesystem::path(shared->paths[i]) : root / shared->paths[i],
-                              shared->entries[i], [shared, i](unsigned rows) { shared->rowsReady[i].store(rows); });
+                              shared->entries[i], [shared, i](unsigned rows) {
+                                  shared->rowsReady[i].store(rows);
+                                  shared->WaitForUploads(i, rows, std::size_t{shared->pictures[i].size.x} * 4);
+                              });
             shared->Decoded(i, PixelBytes(shared->pictures[i]));
         }
     };
@@ -732,6 +944,25 @@ void ReleasePictures(Assets& assets, const std::vector<std::string>& paths)
         *found->second = sf::Texture();
     }
     malloc_trim(0);
+}
+
+void FoldPictures(Assets& assets, const std::vector<std::string>& paths)
+{
+    for (const std::string& path : paths) {
+        const auto found = assets.textures.find(path);
+        if (found != assets.textures.end() && assets.folds.count(path) && assets.released.insert(path).second)
+            *found->second = sf::Texture();
+    }
+}
+
+void UnfoldPictures(Assets& assets, const std::vector<std::string>& paths)
+{
+    for (const std::string& path : paths) {
+        const auto found = assets.textures.find(path);
+        const auto fold = assets.folds.find(path);
+        if (found != assets.textures.end() && fold != assets.folds.end() && assets.released.erase(path))
+            Unfold(*found->second, fold->second);
+    }
 }
 
 bool DecodingPending(const Assets& assets)

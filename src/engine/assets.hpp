@@ -6,6 +6,7 @@
 #include <SFML/Graphics/Sprite.hpp>
 #include <SFML/Graphics/Texture.hpp>
 #include <SFML/Graphics/VertexArray.hpp>
+#include <array>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -21,6 +22,15 @@ struct BackgroundDecodingEnd {
     void operator()(BackgroundDecoding* decoding) const;
 };
 
+// A folded picture (AssetEntry::folded): its pixels as indices into its
+// palette's colours, a byte each. Pictures whose indices are the same (skins
+// that differ only in their colours) share them.
+struct Fold {
+    std::shared_ptr<const std::vector<sf::Uint8>> indices;
+    std::array<sf::Uint8, 256 * 4> colours{};  // RGBA, transparency included
+    sf::Vector2u size;
+};
+
 struct Assets {
     std::filesystem::path root;  // the folder that holds "Assets/"
     std::unordered_map<std::string, std::unique_ptr<sf::Texture>> textures;
@@ -30,7 +40,8 @@ struct Assets {
     std::unordered_map<std::string, sf::Vector2i> fileOffsets;  // where a trimmed file sits in its picture
     std::unordered_map<std::string, sf::VertexArray> pieces;    // a sparse picture's quads, over its texture
     std::set<std::string> missing;  // each named once on standard error
-    std::set<std::string> released;  // pictures whose pixels were let go (ReleasePictures)
+    std::set<std::string> released;  // pictures whose pixels were let go (ReleasePictures, FoldPictures)
+    std::unordered_map<std::string, Fold> folds;  // folded pictures, kept for good once read
     std::set<std::string> opaque;    // pictures without a single see-through pixel
     std::unordered_map<std::string, sf::IntRect> cellsAreas;  // per sheet, found at load (SheetCellsArea)
     int loads = 0;                  // files actually read from disk, in the frame that asked
@@ -78,6 +89,14 @@ bool DecodingPending(const Assets& assets);
 // (StartDecoding) or asked for (GetTexture), so the sprites that point to
 // it show it again then. Nothing may draw them meanwhile.
 void ReleasePictures(Assets& assets, const std::vector<std::string>& paths);
+
+// Empties the textures of folded pictures (the skins not worn): each is
+// coloured again from its fold, not read from its file, when next asked
+// for (GetTexture). A picture without a fold keeps its texture.
+void FoldPictures(Assets& assets, const std::vector<std::string>& paths);
+// Colours again those of the pictures that FoldPictures emptied, all at
+// once, reading no file; the others are left as they are.
+void UnfoldPictures(Assets& assets, const std::vector<std::string>& paths);
 
 // Names a file that could not be read, once.
 void ReportMissing(Assets& assets, const std::string& path);

@@ -250,7 +250,7 @@ void InitHub(Hub& hub, Assets& assets)
     hub.debugHitboxes = HitboxOverlayWanted() ? 1 : 0;
 }
 
-std::vector<std::string> HubPictures()
+std::vector<std::string> HubOwnPictures()
 {
     std::vector<std::string> paths = {kHubMapSheet, kHubDetailsSheet, kHubRockSheet, kHubSwordsSheet,
                                       kHubGlowSheet, kScoreboardSheet, kScoreboardLitSheet, kDressRoomSheet,
@@ -260,6 +260,12 @@ std::vector<std::string> HubPictures()
                                       kRecapPanelSheet};
     for (const HubDecorInfo& decor : kHubDecor)
         paths.emplace_back(decor.sheet);
+    return paths;
+}
+
+std::vector<std::string> HubPictures()
+{
+    std::vector<std::string> paths = HubOwnPictures();
     for (const RecapIconInfo& icon : kRecapIcons)
         paths.emplace_back(icon.sheet);
     for (const char* skin : kSkinSheets)
@@ -328,8 +334,15 @@ void EnterHub(Game& game)
     HideBossBar(game.hud);
     DestroyDialogue(game.dialogue);
     KeepDummy(game);
-    if (hub.dressed == 0)
+    if (hub.dressed == 0) {
         StartLoading(game, LOADING_HUB);
+    } else if (game.assets) {
+        // Back from a run or the arena: what they showed goes (the next
+        // loading screen reads it again), and the hub's own pictures,
+        // folded while away, are coloured again: no file read.
+        ReleasePictures(*game.assets, PicturesLeftBehind(LOADING_HUB));
+        UnfoldPictures(*game.assets, HubOwnPictures());
+    }
 }
 
 // The zones, the exit, then the floors: leaving ends the frame's hub update,
@@ -376,6 +389,10 @@ void LeaveHub(Game& game)
     hub.inHub = 0;
     game.level.levelNumber = 0;  // every run meets the boss after four levels
     hub.runNumber += 1;
+    // Nothing shows the hub's own pictures until the player is back: they
+    // are kept folded meanwhile, a quarter of their memory.
+    if (game.assets)
+        FoldPictures(*game.assets, HubOwnPictures());
     StartLoading(game, LOADING_RUN);
 }
 

@@ -108,8 +108,11 @@ struct Hub {
 // Shapes the hub at game start and gives its texts their fonts (read now,
 // they are small); its pictures come with DressHub.
 void InitHub(Hub& hub, Assets& assets);
-// Every picture the hub shows, the recap's icons and the dress room's skins:
-// what the first arrival's loading screen decodes.
+// The pictures only the hub shows (kept folded while a run is on).
+std::vector<std::string> HubOwnPictures();
+// Every picture the hub shows: its own, the recap's icons (the enemies'
+// sheets) and the dress room's skins: what the first arrival's loading
+// screen decodes.
 std::vector<std::string> HubPictures();
 // Puts the pictures on the sprites (read from the cache; in play they are
 // decoded behind the first arrival's loading screen).

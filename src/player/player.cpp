@@ -79,8 +79,8 @@ void CreateAttackShape(Player& player)
 }
 
 // Every sheet the player can show is read here, so no frame of play waits
-// on the disk. The skins are read when first chosen: each is as big as the
-// arms sheet, and most games never visit the dress room.
+// on the disk. The dress room's other skins are read behind the hub's first
+// loading screen, and kept folded until worn.
 void LoadPlayerTextures(Game& game)
 {
     Player& player = game.player;
@@ -91,6 +91,8 @@ void LoadPlayerTextures(Game& game)
     player.winTexture = &GetTexture(assets, kWinPicture);
     player.cinematicTexture = &GetTexture(assets, kCinematicSheet);
     player.armsTexture = &GetTexture(assets, kArmsSheet);
+    // A new game starts in the plain arms: the skin worn last is folded.
+    FoldPictures(assets, {std::begin(kSkinSheets) + 1, std::end(kSkinSheets)});
 }
 
 void SetPlayerTextures(Game& game)
@@ -155,12 +157,16 @@ void EndCinematic(Game& game)
 void CycleSkin(Game& game)
 {
     Player& player = game.player;
+    const char* takenOff = kSkinSheets[player.skinIndex];
     player.skinIndex++;
     if (player.skinIndex >= kSkinCount)
         player.skinIndex = 0;
     player.texture = &GetTexture(*game.assets, kSkinSheets[player.skinIndex]);
     player.sprite.setTexture(*player.texture, true);
     ShowAnimationFrame(ShownAnimation(player), player.sprite);
+    // Only the skin worn is coloured into its texture; the others are kept
+    // folded, a quarter of its size.
+    FoldPictures(*game.assets, {takenOff});
 }
 
 // The notice is placed above the player's head: it has no place of its own.

@@ -314,6 +314,7 @@ void SwitchToNextLevel(Game& game, sf::Vector2f centre)
 
 void DebugRebuild(Game& game)
 {
+    ReadPlaceNow(game, LOADING_RUN);  // from the hub, which let the run's scenery go
     ResetLevel(game.level);
     game.level.rollBiome = 1;
     ClearDecorAnimations(game.background);  // one statue per level, however long M is held

@@ -198,6 +198,12 @@ TEST_F(HubTest, EachPressOfFInTheDressRoomChangesTheSkinOnceWithOnePuff)
     for (int press = 1; press <= kSkinCount; press++) {
         PressF();
         EXPECT_EQ(player.skinIndex, press % kSkinCount);
+        // Only the skin worn is coloured: the one taken off is folded.
+        for (int skin = 0; skin < kSkinCount; skin++) {
+            const auto found = assets->textures.find(kSkinSheets[skin]);
+            const bool filled = found != assets->textures.end() && found->second->getSize() != sf::Vector2u();
+            EXPECT_EQ(filled, skin == player.skinIndex) << "press " << press << ", skin " << skin;
+        }
     }
     EXPECT_EQ(player.texture, &GetTexture(*assets, kSkinSheets[0])) << "six presses come back to the arms";
     EXPECT_EQ(game->skinAnimationCount, kSkinCount);

@@ -186,8 +186,9 @@ TEST_F(LoadingTest, APictureLetGoOfComesBackIntoTheSameTexture)
 }
 
 // A run lets the arena's pictures go, the arena the run's scenery, the hub
-// the tutorial's; none lets go of anything the place it leads to shows,
-// and the arena nothing start-up read.
+// both and the tutorial's; none lets go of anything the place it leads to
+// shows, and the arena nothing start-up read. No level shows the
+// tutorial's beach: a run does not read it.
 TEST(PictureReading, APlaceLetsGoOnlyOfWhatItDoesNotShow)
 {
     const std::span<const char* const> startup = StartupPictures();
@@ -209,6 +210,12 @@ TEST(PictureReading, APlaceLetsGoOnlyOfWhatItDoesNotShow)
     EXPECT_EQ(std::count(byHub.begin(), byHub.end(), "Assets/Sprites/Player/cinematicTuto1.png"), 1);
     EXPECT_EQ(std::count(byHub.begin(), byHub.end(), "Assets/Sprites/BackGround/PatternTutobg.png"), 1);
     EXPECT_EQ(std::count(byHub.begin(), byHub.end(), "Assets/Sprites/Player/spritesheetplayerAllFini.png"), 0);
+    EXPECT_EQ(std::count(byHub.begin(), byHub.end(), "Assets/Sprites/Boss/SpriteSheetBoss.png"), 1);
+    EXPECT_EQ(std::count(byHub.begin(), byHub.end(), "Assets/Sprites/BackGround/Patern3 1.png"), 1);
+    EXPECT_EQ(std::set<std::string>(byHub.begin(), byHub.end()).size(), byHub.size()) << "each named once";
+    const std::vector<std::string> run = LoadingPictures(LOADING_RUN);
+    EXPECT_EQ(std::count(run.begin(), run.end(), "Assets/Sprites/BackGround/PatternTutobg.png"), 0);
+    EXPECT_EQ(std::count(run.begin(), run.end(), "Assets/Sprites/BackGround/Patern3 1.png"), 1);
 }
 
 // No picture is ever read in a frame of play: each is read at start-up or
