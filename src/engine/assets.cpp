@@ -90,6 +90,13 @@ std::size_t PixelBytes(const DecodedPicture& picture)
     return picture.pixels ? std::size_t{picture.size.x} * picture.size.y * 4 : 0;
 }
 
+// `count` palette indices as RGBA, each its colour (RGBA) in `colours`.
+void ColourIndices(const sf::Uint8* indices, std::size_t count, const sf::Uint8* colours, sf::Uint8* to)
+{
+    for (std::size_t i = 0; i < count; ++i)
+        std::memcpy(to + i * 4, colours + indices[i] * 4u, 4);
+}
+
 // A whole picture's pixels as RGBA, whether decoded so or kept as its
 // palette's indices (`fold`).
 struct WholePixels {
@@ -108,8 +115,7 @@ struct WholePixels {
             std::copy_n(picture.pixels.get() + at * 4, count * 4, to);
             return;
         }
-        for (std::size_t i = 0; i < count; ++i)
-            std::memcpy(to + i * 4, fold.colours.data() + (*fold.indices)[at + i] * 4u, 4);
+        ColourIndices(fold.indices->data() + at, count, fold.colours.data(), to);
     }
 };
 
@@ -217,12 +223,10 @@ void PackSheetLine(const AssetEntry& sheet, int y, const sf::Uint8* line, sf::Ui
         const size_t top = static_cast<size_t>(index / columns * sheet.cellHeight + y % sheet.cellHeight);
         sf::Uint8* to = packed + (top * static_cast<size_t>(sheet.PackedWidth()) + static_cast<size_t>(index % columns) * cellWidth) * outBytes;
         const sf::Uint8* from = line + static_cast<size_t>(frame) * cellWidth * inBytes;
-        if (!palette) {
+        if (palette)
+            ColourIndices(from, cellWidth, palette, to);
+        else
             std::copy_n(from, cellWidth * bytes, to);
-            continue;
-        }
-        for (int x = 0; x < sheet.cellWidth; ++x)
-            std::memcpy(to + static_cast<size_t>(x) * 4, palette + static_cast<size_t>(from[x]) * 4, 4);
     }
 }
 
@@ -585,18 +589,15 @@ bool Unfold(sf::Texture& texture, const Fold& fold)
 {
     if (!fold.indices || !texture.create(fold.size.x, fold.size.y))
         return false;
-    std::uint32_t colours[256];
-    std::memcpy(colours, fold.colours.data(), sizeof colours);
     constexpr unsigned kBandRows = 128;
     const std::size_t width = fold.size.x;
-    std::vector<std::uint32_t> band(width * std::min(kBandRows, fold.size.y));
+    std::vector<sf::Uint8> band(width * std::min(kBandRows, fold.size.y) * 4);
     const sf::Uint8* index = fold.indices->data();
     for (unsigned top = 0; top < fold.size.y; top += kBandRows) {
         const unsigned rows = std::min(kBandRows, fold.size.y - top);
-        for (std::size_t i = 0; i < width * rows; ++i)
-            band[i] = colours[index[i]];
+        ColourIndices(index, width * rows, fold.colours.data(), band.data());
         index += width * rows;
-        texture.update(reinterpret_cast<const sf::Uint8*>(band.data()), fold.size.x, rows, 0, top);
+        texture.update(band.data(), fold.size.x, rows, 0, top);
     }
     return true;
 }
